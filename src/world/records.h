@@ -1,0 +1,238 @@
+#pragma once
+
+#include "world/capacities.h"
+#include "world/short_string.h"
+
+#include <array>
+
+namespace wm {
+
+// Location::kind: what sort of place it is.
+enum LocationKind : int {
+    kindEntryPoint = 0,     // arrival entry point at the edge of the layout
+    kindExitPoint = 1,      // departure exit point at the edge of the layout
+    kindPlatform = 2,       // platform road; passenger trains are received and formed only here
+    kindThroughRoad = 3,    // running loop or through road
+    kindShedRoad = 4,       // engine shed road, engines only
+    kindServicePoint = 5,   // single-engine service point
+    kindSiding = 6,         // siding, yard road or carriage road
+    kindTurntable = 7,      // turntable, one engine
+    kindRunningSection = 8, // running-line section between junctions
+};
+
+// Location::screen: the layout screen that shows the place.
+enum Screen : int {
+    commonScreen = 0,
+    shedScreen = 1,
+    northJunctionScreen = 2,
+    yardsScreen = 3,
+    southJunctionScreen = 4,
+};
+
+// Location::occState / occState2: what occupies the place, and so what `occupant` refers to.
+enum OccState : int {
+    occEmpty = 0,     // nothing
+    occArrival = 1,   // an arrival stands or comes in; occupant is the arrival
+    occDeparture = 2, // a departure is set up there; occupant is the departure
+    occStock = 3,     // stock stands there; occupant is the first portion of the rake
+    occTraffic = 4,   // traffic is being worked there; occupant is the traffic block
+    // 5..11 are transient states of moves and work; the movement code names them.
+    occFirstMoveState = 5,
+    occLastMoveState = 11,
+};
+
+// Location end numbers for endFlag and the other per-end values.
+enum LocationEnd : int {
+    lowEnd = 0,  // end 1: engine places 1 and 2
+    highEnd = 1, // end 2: engine places 3 and 4
+};
+
+// Loco::condition, shown beside the engine by its condition letter.
+enum EngineCondition : int {
+    conditionAvailable = 0,      // "a"
+    conditionNeedsWater = 1,     // "w"
+    conditionNeedsCoal = 2,      // "c"
+    conditionNeedsServicing = 3, // "s"
+    conditionNeedsRepair = 4,    // "r"
+    conditionOutOfUse = 5,       // "o": out of use for the day
+};
+
+// Departure::state, in the order a departure passes through them.
+enum DepartureState : int {
+    departureGathering = 0, // more than one portion still to be gathered
+    departureBuilt = 1,     // as built from the timetable
+    // 2 is not used.
+    departureFormed = 3,   // stands formed in its place
+    departureReady = 4,    // ready to go
+    departureOnWayOut = 5, // sent away, on its way out of the area
+    departureGone = 6,     // has left the layout, or is cancelled
+};
+
+// Portion::portionState.
+enum PortionState : int {
+    portionOnTrain = 0,     // still on its arriving train
+    portionDetached = 1,    // detached, carrying traffic not yet sorted
+    portionBeingWorked = 2, // its traffic is being worked at a siding
+    portionStanding = 3,    // standing, ready to be part of its departure
+    portionInFormed = 4,    // part of a formed departure
+    portionHandedOver = 5,  // handed over at an exchange siding
+};
+
+// A place of the layout (ids 1..200) or the second berth of one (id + 200), which holds an incoming move.
+struct Location {
+    int kind = 0;        // LocationKind
+    int locoSlots = 0;   // how many engines can stand there, 1..4
+    int length = 0;      // size figure of the layout table; no rule reads it
+    ShortString<3> code; // what the player types; "aaa" for a place that cannot be named
+    int group = 0;       // route-code group, 0 none; a departure is formed only in its own group
+    int screen = 0;      // Screen that shows it
+    std::array<LocoIndex, 5> locoAt{};    // engines in places 1..4, low-id end first; [0] unused; 0 free
+    int occState = 0;                     // OccState of the main occupant
+    int occupant = 0;                     // arrival, departure, portion or traffic, as occState says
+    int occupant2 = 0;                    // a second train or rake sharing the place
+    int occState2 = 0;                    // OccState of occupant2
+    int busyTicks = 0;                    // ticks until the movement under way here completes; 0 at rest
+    std::array<int, 2> endFlag{};         // per LocationEnd: an engine at that end is coupled to the train
+    std::array<int, 2> couplingTicks{};   // per end: ticks until the engine-to-train (un)coupling completes
+    std::array<int, 2> enginePairFlag{};  // per end: the two engines at that end are coupled together
+    std::array<int, 2> enginePairTicks{}; // per end: ticks until the engine-to-engine (un)coupling completes
+};
+
+// An engine of the day.
+struct Loco {
+    int duty = 0;          // duty number by which timetable entries name it; unique
+    int classIndex = 0;    // row of the LocoClass table
+    ShortString<5> number; // running number; unique among engines
+    ShortString<3> shed;   // home-shed code; " SH" for the local shed
+    int condition = 0;     // EngineCondition
+    int workTime = 0;      // ticks of servicing or repair still needed
+    int where = 0;         // place id, or one of the where* encodings; 0 nowhere
+    int facing = 0;        // which way it faces, 0 or 1
+    int lateAllowance = 0; // minutes late of the train it came on; 999 none; used when sent away light
+    int watering = 0;      // flag: taking water now
+};
+
+// A timetabled departure, or a pseudo-departure (time notRunningTime) that only names a destination.
+struct Departure {
+    ShortString<4> code;             // reporting code, unique; a final "$" marks an all-day pilot duty
+    int time = 0;                    // booked minute of the day; notRunningTime for a pseudo-departure
+    int line = 0;                    // route code of the line it leaves by
+    int group = 0;                   // route-code group where it is formed
+    int trainType = 0;               // TrainType row
+    ShortString<11> destination;     // shown in lists; "24 hours" for pilot duties
+    ShortString<30> trainName;       // name of a named train, else empty
+    ShortString<3> shed;             // home shed of the booked engine
+    LocoIndex loco = 0;              // booked engine, 0 none
+    LocoIndex loco2 = 0;             // second (pilot or assisting) engine once attached
+    ShortString<4> returnCode;       // arrival the engine comes back on; four blanks none
+    ShortString<4> returnCode2;      // the same for the second engine
+    ArrivalIndex returnArrival = 0;  // returnCode resolved once all tables are built
+    ArrivalIndex returnArrival2 = 0; // returnCode2 resolved
+    int state = 0;                   // DepartureState
+    LocationId location = 0;         // place where it stands formed
+    PortionIndex firstPortion = 0;   // head of its portion list (depNext/depPrev)
+    int portionCount = 0;            // length of that list; stays 0 for a pseudo-departure
+    int lateAllowance = 0;           // minutes of lateness allowed by the lateness rules; 0 from the builders
+};
+
+// A timetabled arrival; time 0 means it does not run today.
+struct Arrival {
+    ShortString<4> code;           // reporting code, unique
+    int time = 0;                  // booked minute; 0 not running (also for origin "spare")
+    int late = 0;                  // expected minutes late; negative is early
+    int line = 0;                  // route code of the approach line
+    int group = 0;                 // route-code group where it is received
+    int trainType = 0;             // TrainType row
+    ShortString<11> origin;        // shown in lists
+    ShortString<30> trainName;     // name of a named train, else empty
+    LocoIndex loco = 0;            // train engine; 0 or noEngine none
+    LocoIndex loco2 = 0;           // second engine; 0 or noEngine none
+    int condCode = 0;              // 0..99: how the engine's condition is drawn on approach
+    PortionIndex firstPortion = 0; // head of the rake it brings, in order
+};
+
+// A block of wagons the yards must make up and send on a departure.
+struct Traffic {
+    ShortString<4> name;          // unique key from the timetable
+    int route = 0;                // route-code group of its destination
+    DepartureIndex departure = 0; // departure (real or pseudo) it goes forward on
+    int trafficType = 0;          // TrafficType row
+    int readyAt = 0;              // ticks of work left where it is worked; -1 not started
+    PortionIndex portion = 0;     // the portion that carries it
+};
+
+// The smallest group of vehicles the player moves. It sits in at most one rake (next/prev) and at most
+// one departure list (depNext/depPrev); both are doubly linked and end in 0.
+struct Portion {
+    ArrivalIndex arrival = 0;     // arrival it came on; 0 if in the station at the start
+    DepartureIndex departure = 0; // departure it is to leave on
+    TrafficIndex traffic = 0;     // traffic it carries
+    LocationId location = 0;      // where it stands once detached
+    PortionIndex next = 0;        // rake neighbours, in order
+    PortionIndex prev = 0;
+    int coupledToNext = 0;    // flag: coupled to next
+    PortionIndex depNext = 0; // neighbours in its departure's list
+    PortionIndex depPrev = 0;
+    int portionState = 0; // PortionState
+};
+
+// Approach state of one line, indexed by its route code.
+struct Line {
+    LocationId entryPlace = 0;      // where arriving trains are held and signalled in from
+    int signalIndex = 0;            // into the movement code's signal table
+    ArrivalIndex nextPassenger = 0; // next pending arrival of trainType 0..7
+    ArrivalIndex nextFreight = 0;   // next pending arrival of trainType 8..12
+    ArrivalIndex lastArrival = 0;   // last arrival index of the line's run in the Arrival table
+    ArrivalIndex chosenArrival = 0; // the arrival chosen to come in next
+    int waitCount = 0;              // successive checks a passenger train has been held at the signal
+};
+
+// A planned light-engine movement of a yard pilot.
+struct LightEngineMove {
+    int time = 0;       // minute of the day
+    int line = 0;       // route code
+    LocoIndex loco = 0; // the engine
+    int flag = 0;       // the condition the engine reaches (1 water, 2 coal, 3 end of duty)
+};
+
+// A light-engine departure that needs no stock, watched so that a suitable engine can be offered for it.
+struct WatchEntry {
+    DepartureIndex departure = 0;
+    int time = 0; // the departure's time
+};
+
+// A pseudo-departure never runs and is not counted in its portion count.
+constexpr bool isPseudoDeparture(const Departure& departure) {
+    return departure.time == notRunningTime;
+}
+
+// A departure code ending in "$" is a pilot duty that lasts all day.
+constexpr bool isPilotDuty(const Departure& departure) {
+    return !departure.code.empty() && departure.code.view().back() == '$';
+}
+
+// The place (1..200) an engine stands at, a second berth counting as its place; 0 when it is on a train,
+// gone or nowhere.
+constexpr LocationId placeOfWhere(int where) {
+    if (where >= 1 && where <= placeCount) return where;
+    if (where > secondBerthOffset && where <= placeCount + secondBerthOffset)
+        return where - secondBerthOffset;
+    return 0;
+}
+
+// The arrival an engine is coming in on, as train or second engine; 0 otherwise.
+constexpr ArrivalIndex arrivalOfWhere(int where) {
+    if (where > whereOnArrival && where <= whereOnArrival + arrivalCapacity) return where - whereOnArrival;
+    if (where > whereSecondEngineOnArrival && where <= whereSecondEngineOnArrival + arrivalCapacity)
+        return where - whereSecondEngineOnArrival;
+    return 0;
+}
+
+// The departure an engine has left the layout with; 0 otherwise.
+constexpr DepartureIndex departureOfWhere(int where) {
+    if (where > whereLeftWithDeparture && where <= whereLeftWithDeparture + departureCapacity)
+        return where - whereLeftWithDeparture;
+    return 0;
+}
+
+} // namespace wm
