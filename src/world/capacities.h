@@ -27,10 +27,11 @@ inline constexpr int noEngine = 999;
 // Departure time of a pseudo-departure: one that exists only as a destination for portions and traffic.
 inline constexpr int notRunningTime = 2880;
 
-// Encodings of Loco::where beyond the place ids. The second-engine range starts at 3000, not 2500, so that
-// it cannot overlap the train-engine range when there are more than 500 arrivals.
+// Encodings of Loco::where beyond the place ids; saved games store them. The two arrival ranges are 500
+// apart, so no day may have more arrivals than that (the busiest has 371).
 inline constexpr int whereOnArrival = 2000;             // + n: train engine of arrival n
-inline constexpr int whereSecondEngineOnArrival = 3000; // + n: second engine of arrival n
+inline constexpr int whereSecondEngineOnArrival = 2500; // + n: second engine of arrival n
+inline constexpr int maxArrivalsInADay = 500;
 inline constexpr int whereLeftWithDeparture = 5000;     // + n: has left the layout with departure n
 
 // Index types of the tables; named so that a field says what it refers to.
@@ -53,7 +54,7 @@ static_assert(fits<ArrivalIndex>(arrivalCapacity));
 static_assert(fits<TrafficIndex>(trafficCapacity));
 static_assert(fits<PortionIndex>(portionCapacity));
 static_assert(fits<int>(whereLeftWithDeparture + departureCapacity), "every where value fits");
-static_assert(whereOnArrival + arrivalCapacity <= whereSecondEngineOnArrival,
+static_assert(whereOnArrival + maxArrivalsInADay <= whereSecondEngineOnArrival,
               "arrival ranges of where overlap");
 static_assert(whereSecondEngineOnArrival + arrivalCapacity <= whereLeftWithDeparture, "where ranges overlap");
 static_assert(placeCount + secondBerthOffset < locationCapacity, "every place has a second berth");

@@ -222,8 +222,8 @@ constexpr LocationId placeOfWhere(int where) {
 
 // The arrival an engine is coming in on, as train or second engine; 0 otherwise.
 constexpr ArrivalIndex arrivalOfWhere(int where) {
-    if (where > whereOnArrival && where <= whereOnArrival + arrivalCapacity) return where - whereOnArrival;
-    if (where > whereSecondEngineOnArrival && where <= whereSecondEngineOnArrival + arrivalCapacity)
+    if (where > whereOnArrival && where <= whereOnArrival + maxArrivalsInADay) return where - whereOnArrival;
+    if (where > whereSecondEngineOnArrival && where <= whereSecondEngineOnArrival + maxArrivalsInADay)
         return where - whereSecondEngineOnArrival;
     return 0;
 }

@@ -1,0 +1,346 @@
+#include "console/console.h"
+
+#include <algorithm>
+
+#include "console/sound_cues.h"
+#include "world/game_state.h"
+
+namespace wm {
+
+namespace {
+constexpr std::string_view ProgramPrefix = "WM58";
+constexpr int FatalBoxLimit = 240;
+constexpr int FatalHelpContext = 261;
+constexpr std::int64_t MsPerDay = 24LL * 60 * 60 * 1000;
+
+std::string cut(std::string_view text, std::size_t limit) {
+    return std::string(text.substr(0, std::min(text.size(), limit)));
+}
+} // namespace
+
+Console::Console(Host& host, GameState& state) : host_(host), state_(state) {}
+
+void Console::SetConsoleSize(int rows, int columns) {
+    rows_ = rows;
+    columns_ = columns;
+}
+
+void Console::ChooseLargestFontSize() {
+    const ScreenSize screen = host_.screenSize();
+    // When even the smallest size is too big the window overhangs the screen: a cramped game is better
+    // than none.
+    int largest = MinFontSize;
+    for (int size = MinFontSize; size <= MaxFontSize; ++size) {
+        const TextExtent w = host_.measureText("W", size);
+        const int cellWidth = w.width;
+        const int cellHeight = w.height + 1;
+        if (screen.height < cellHeight * (rows_ + 6) || screen.width < cellWidth * (columns_ + 2)) break;
+        largest = size;
+    }
+    largestFontSize_ = largest;
+    options_.fontSize = largest;
+}
+
+bool Console::ApplyFontSize() {
+    host_.setCanvasFont(options_.fontSize);
+    penWidth_ = 2;
+    const TextExtent w = host_.measureText("W", options_.fontSize);
+    cellWidth_ = w.width;
+    cellHeight_ = w.height + 1;
+    topOffset_ = 2 * cellHeight_;
+    if (cellWidth_ == 0) {
+        FatalSetupError("Windows has lost the Font file");
+        return false;
+    }
+    host_.setClientSize(clientWidth(), clientHeight());
+    return true;
+}
+
+void Console::GotoCell(int column, int row) {
+    x_ = (column - 1) * cellWidth_;
+    y_ = topOffset_ + (row - 1) * cellHeight_;
+    row_ = row;
+}
+
+void Console::WriteText(std::string_view text) {
+    if (text.size() > 255) text = text.substr(0, 255);
+    host_.drawText(x_, y_, text, textColour_, backColour_);
+    x_ += static_cast<int>(text.size()) * cellWidth_;
+    const int width = clientWidth();
+    while (width > 0 && x_ > width) {
+        y_ += cellHeight_;
+        ++row_;
+        x_ -= width;
+    }
+    if (!recordingSuspended_ && row_ >= rows_ - 2 && row_ <= rows_) {
+        std::string& memory = bottomLines_[row_ - (rows_ - 2)];
+        memory += text;
+        if (memory.size() > BottomLineLimit) memory.resize(BottomLineLimit);
+    }
+}
+
+void Console::WriteLine(std::string_view text) {
+    WriteText(text);
+    NewLine();
+}
+
+void Console::NewLine() {
+    x_ = 0;
+    y_ += cellHeight_;
+    ++row_;
+}
+
+void Console::WriteSpaces(int count) {
+    static const std::string blanks(60, ' ');
+    while (count > 0) {
+        const int piece = std::min(count, 60);
+        WriteText(std::string_view(blanks).substr(0, piece));
+        count -= piece;
+    }
+}
+
+void Console::OverwriteSpaces(int count) {
+    SaveCursor();
+    WriteSpaces(count);
+    RestoreCursor();
+}
+
+void Console::SaveCursor() {
+    savedX_ = x_;
+    savedY_ = y_;
+    savedRow_ = row_;
+}
+
+void Console::RestoreCursor() {
+    x_ = savedX_;
+    y_ = savedY_;
+    row_ = savedRow_;
+}
+
+void Console::ClearScreen() {
+    host_.fillRect(0, topOffset_, clientWidth(), clientHeight() - topOffset_, palette::Black);
+    GotoCell(1, 1);
+    DefaultColours();
+}
+
+void Console::ClearMessageLine() {
+    DefaultColours();
+    const int messageRow = rows_ - 1;
+    host_.fillRect(0, topOffset_ + (messageRow - 1) * cellHeight_, clientWidth(), cellHeight_ - 1,
+                   palette::Black);
+    GotoCell(1, messageRow);
+    bottomLines_[1].clear();
+}
+
+void Console::RedrawBottomLines() {
+    recordingSuspended_ = true;
+    const int row = row_;
+    DefaultColours();
+    for (int i = 0; i < 3; ++i) {
+        GotoCell(1, rows_ - 2 + i);
+        if (!bottomLines_[i].empty()) WriteText(bottomLines_[i]);
+    }
+    recordingSuspended_ = false;
+    row_ = row;
+}
+
+void Console::ForgetBottomLine(int row) {
+    const int index = row - (rows_ - 2);
+    if (index >= 0 && index < 3) bottomLines_[index].clear();
+}
+
+const std::string& Console::bottomLine(int row) const {
+    static const std::string none;
+    const int index = row - (rows_ - 2);
+    return index >= 0 && index < 3 ? bottomLines_[index] : none;
+}
+
+void Console::DefaultColours() {
+    textColour_ = palette::Silver;
+    backColour_ = palette::Black;
+}
+
+void Console::WhiteOnNavy() {
+    textColour_ = palette::White;
+    backColour_ = palette::Navy;
+}
+
+void Console::WhiteOnBrown() {
+    textColour_ = palette::White;
+    backColour_ = palette::Brown;
+}
+
+void Console::WhiteOnRed() {
+    textColour_ = palette::White;
+    backColour_ = palette::Red;
+}
+
+void Console::DarkRedOnWhite() {
+    textColour_ = palette::DarkRed;
+    backColour_ = palette::White;
+}
+
+void Console::HighlightCells(int column, int row, int count) {
+    const int left = (column - 1) * cellWidth_;
+    const int right = (column + count - 1) * cellWidth_ - 2;
+    host_.fillRect(left, topOffset_ + (row - 1) * cellHeight_, right - left, cellHeight_, palette::Grey);
+    DefaultColours();
+}
+
+void Console::DrawLineCells(int cells) {
+    if (cells <= 0) return;
+    const int y = y_ + halfCell();
+    host_.drawLine(x_, y, x_ + cells * cellWidth_, y, textColour_, penWidth_);
+    x_ += cells * cellWidth_;
+}
+
+void Console::DrawRawLine(int x1, int y1, int x2, int y2) {
+    host_.drawLine(x1, y1, x2, y2, textColour_, penWidth_);
+}
+
+void Console::Delay(int milliseconds) {
+    const std::int64_t start = host_.timeOfDayMs();
+    std::int64_t elapsed = 0;
+    do {
+        host_.processEvents(false);
+        host_.sleepMs(100);
+        elapsed = host_.timeOfDayMs() - start;
+        if (elapsed < 0) elapsed += MsPerDay; // across midnight
+    } while (elapsed < milliseconds);
+}
+
+void Console::showMessage(std::string_view message, Colour text, Colour background, BoxKind kind,
+                          int cueBefore, int cueAfter) {
+    if (cueBefore >= 0) PlayCue(cueBefore);
+    if (options_.waitOnError) {
+        if (cueAfter >= 0) PlayCue(cueAfter);
+        host_.messageBox(kind, message, 0);
+    } else {
+        ClearMessageLine();
+        SetTextColour(text);
+        SetBackColour(background);
+        WriteText(message);
+        if (cueAfter >= 0) PlayCue(cueAfter);
+        Delay(MessageDelayMs);
+        DefaultColours();
+        ClearMessageLine();
+    }
+    addToHistory(message);
+}
+
+void Console::showKind(std::string_view kind, std::string_view message) {
+    host_.messageShown(kind, message);
+}
+
+void Console::ShowError(std::string_view message) {
+    showKind("error", message);
+    showMessage(message, palette::White, palette::Red, BoxKind::Error, 1, -1);
+}
+
+void Console::ShowNotice(std::string_view message) {
+    showKind("notice", message);
+    showMessage(message, palette::Black, palette::Yellow, BoxKind::Warning, -1, -1);
+}
+
+void Console::ShowBonus(std::string_view message) {
+    showKind("bonus", message);
+    showMessage(message, palette::Black, palette::Green, BoxKind::Information, -1, 0);
+}
+
+void Console::addToHistory(std::string_view message) {
+    newestHistory_ = newestHistory_ % HistorySize + 1;
+    history_[newestHistory_] = {state_.clock, cut(message, HistoryTextLimit)};
+}
+
+void Console::ClearHistory() {
+    for (auto& entry : history_) entry = {};
+    newestHistory_ = 0;
+}
+
+void Console::changePoints(int delta, std::string_view reason) {
+    const int n = delta < 0 ? -delta : delta;
+    state_.score += delta;
+    std::string text = delta < 0 ? "You lose " : "You gain ";
+    text += std::to_string(n);
+    text += " point";
+    if (n > 1) text += "s";
+    text += " for ";
+    text += reason;
+    text = cut(text, BonusTextLimit);
+    if (delta < 0)
+        ShowError(text);
+    else
+        ShowBonus(text);
+    LogScore(delta, reason);
+}
+
+void Console::LoseBonusPoints(int points, std::string_view reason) {
+    changePoints(-points, reason);
+}
+
+void Console::GainBonusPoints(int points, std::string_view reason) {
+    changePoints(points, reason);
+}
+
+void Console::RouteNotClear() {
+    state_.score -= 1;
+    LogScore(-1, "route not clear");
+    ShowError("That route is not clear");
+}
+
+void Console::NotPossible() {
+    ShowNotice("That isn't possible");
+}
+
+void Console::CompletionTime(int minutes, std::string_view text) {
+    std::string message(text);
+    message += " will be completed in " + std::to_string(minutes) + " minute";
+    if (minutes > 1) message += "s";
+    ShowError(message);
+}
+
+void Console::NewLog() {
+    if (!scoreLog_.create(ProgramPrefix)) {
+        ShowError("Unable to write log file - disk may be full or write-protected");
+        options_.scoreLogging = false;
+    }
+}
+
+void Console::LogScore(int change, std::string_view reason) {
+    if (!options_.scoreLogging) return;
+    const std::string line = ScoreLog::formatEntry(state_.clock, change, reason);
+    if (scoreLog_.entryCount() == 0) {
+        NewLog();
+        if (!options_.scoreLogging) return;
+    }
+    if (!scoreLog_.append(line)) {
+        ShowError("Unable to write to existing log file - creating new file");
+        NewLog();
+        if (options_.scoreLogging) {
+            scoreLog_.append("New log file - original file for saved game not found");
+            scoreLog_.append(line);
+        }
+    }
+    scoreLog_.countEntry();
+}
+
+bool Console::AskYesNo(std::string_view question) {
+    return host_.askYesNo(question);
+}
+
+void Console::FatalSetupError(std::string_view detail) {
+    std::string text = "Program cannot continue:\r\n";
+    text += detail;
+    text += "\r\nPlease see Error Messages page in Help";
+    host_.messageBox(BoxKind::Error, cut(text, FatalBoxLimit), FatalHelpContext);
+}
+
+void Console::PlayCue(int cue) {
+    if (!options_.sound) return;
+    cue &= 127;
+    if (cue >= SoundCueCount) return;
+    const SoundCue& entry = SoundCues[static_cast<std::size_t>(cue)];
+    host_.playSound(entry.file, entry.wait);
+}
+
+} // namespace wm

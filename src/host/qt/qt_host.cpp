@@ -1,0 +1,601 @@
+#include "host/qt/qt_host.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTime>
+
+#include "host/qt/help_window.h"
+#include "host/qt/options_dialog.h"
+#include "host/qt/select_game_dialog.h"
+
+namespace wm {
+
+namespace {
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+QColor qcolour(Colour c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+/// "Saved positions|*.sav|All|*.*" as Qt's "Saved positions (*.sav);;All (*.*)".
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
+    return out.join(";;");
+}
+
+/// The virtual key code the game knows for a Qt key, or 0.
+int virtualKey(int key) {
+    switch (key) {
+    case Qt::Key_PageUp:
+        return KeyCode::PageUp;
+    case Qt::Key_PageDown:
+        return KeyCode::PageDown;
+    case Qt::Key_End:
+        return KeyCode::End;
+    case Qt::Key_Home:
+        return KeyCode::Home;
+    case Qt::Key_Left:
+        return KeyCode::Left;
+    case Qt::Key_Up:
+        return KeyCode::Up;
+    case Qt::Key_Right:
+        return KeyCode::Right;
+    case Qt::Key_Down:
+        return KeyCode::Down;
+    case Qt::Key_Escape:
+        return KeyCode::Escape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyCode::Enter;
+    case Qt::Key_Space:
+        return KeyCode::Space;
+    default:
+        break;
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return KeyCode::F1 + (key - Qt::Key_F1);
+    if (key >= 0x20 && key < 0x7f) return key;
+    return 0;
+}
+} // namespace
+
+ConsoleCanvas::ConsoleCanvas(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ConsoleCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+}
+
+void ConsoleCanvas::mousePressEvent(QMouseEvent* event) {
+    if (!events) return;
+    const QPoint global = event->globalPosition().toPoint();
+    events->FormMouseDown(event->button() == Qt::RightButton, static_cast<int>(event->position().x()),
+                          static_cast<int>(event->position().y()), global.x(), global.y());
+}
+
+void ConsoleCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (events && event->button() == Qt::LeftButton) events->FormClick();
+}
+
+QtHost::QtHost() {
+    setStyleSheet("QMainWindow { background: black; }");
+    canvas_ = new ConsoleCanvas(this);
+    setCentralWidget(canvas_);
+    buildPanel();
+    buildMenus();
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (events_) events_->Timer1Timer();
+    });
+    setClientSize(800, 600);
+}
+
+QtHost::~QtHost() = default;
+
+void QtHost::buildPanel() {
+    panel_ = new QWidget(canvas_);
+    panel_->setAutoFillBackground(true);
+    panel_->setStyleSheet("background: #d4d0c8; color: black;");
+    auto label = [&](Widget w, const char* text) {
+        auto* l = new QLabel(text, panel_);
+        labels_[w] = l;
+        return l;
+    };
+    label(Widget::Label7, "")->hide();
+    label(Widget::Label5, "Points gained:");
+    label(Widget::Label6, "0");
+    label(Widget::Label1, "Speed");
+    label(Widget::Label2, "x 4");
+    label(Widget::Label3, "Time is");
+    label(Widget::Label4, "08.00");
+    label(Widget::ScrTitle, "");
+    labels_[Widget::Label6]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto button = [&](Widget w, const char* text, const char* component, QWidget* parent) {
+        auto* b = new QPushButton(text, parent);
+        b->setFocusPolicy(Qt::NoFocus);
+        buttons_[w] = b;
+        connect(b, &QPushButton::clicked, this, [this, component] {
+            if (events_) events_->ComponentClick(component);
+        });
+        return b;
+    };
+    button(Widget::Button1, " - ", "Button1", panel_);
+    button(Widget::Button2, "+", "Button2", panel_);
+    button(Widget::New, "Start New Game", "New", canvas_)->hide();
+    button(Widget::Resume, "Resume Saved Game", "Resume", canvas_)->hide();
+}
+
+QAction* QtHost::addItem(QMenu* menu, const char* component, const QString& caption,
+                         const QKeySequence& shortcut) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(component);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, component] {
+        if (events_) events_->ComponentClick(component);
+    });
+    return action;
+}
+
+void QtHost::buildMenus() {
+    QMenu* game = menuBar()->addMenu("&Game");
+    actions_[Widget::Save1] = addItem(game, "Save1", "&Save", QKeySequence("Ctrl+S"));
+    actions_[Widget::SaveAs1] = addItem(game, "SaveAs1", "Save &As", QKeySequence(Qt::Key_F12));
+    actions_[Widget::Pause1] = addItem(game, "Pause1", "&Pause");
+    actions_[Widget::Restart1] = addItem(game, "Restart1", "ReLoad", QKeySequence(Qt::Key_F3));
+    actions_[Widget::Quit1] = addItem(game, "Quit1", "Quit");
+    QAction* options = menuBar()->addAction("&Options");
+    options->setObjectName("Options1");
+    connect(options, &QAction::triggered, this, [this] {
+        if (events_) events_->ComponentClick("Options1");
+    });
+    actions_[Widget::Options1] = options;
+    QMenu* help = menuBar()->addMenu("&Help");
+    addItem(help, "Context", "Context", QKeySequence(Qt::Key_F1));
+    addItem(help, "Intro1", "&Introduction");
+    addItem(help, "Topics1", "&Topics");
+    addItem(help, "Locos1", "&Locos");
+    addItem(help, "Bonuses1", "&Bonuses");
+    addItem(help, "About1", "&About");
+    for (Widget w : {Widget::Save1, Widget::SaveAs1, Widget::Restart1, Widget::Options1})
+        actions_[w]->setEnabled(false);
+
+    popup_ = new QMenu(this);
+    addItem(popup_, "Couple1", "Couple");
+    addItem(popup_, "Uncouple1", "Uncouple");
+    addItem(popup_, "Water1", "Water");
+    addItem(popup_, "LocoInfo1", "Loco Info");
+    addItem(popup_, "TrainInfo1", "Train Info");
+    addItem(popup_, "Allocate1", "Assign");
+}
+
+void QtHost::setEventHandler(WindowEvents* handler) {
+    events_ = handler;
+    canvas_->events = handler;
+}
+
+void QtHost::ensureActivated() {
+    if (!activatedOnce_ && events_) {
+        activatedOnce_ = true;
+        events_->FormActivate();
+    }
+}
+
+bool QtHost::event(QEvent* event) {
+    if (events_ && !terminated_) {
+        if (event->type() == QEvent::WindowActivate) {
+            activatedOnce_ = true;
+            events_->FormActivate();
+        } else if (event->type() == QEvent::WindowDeactivate && activatedOnce_) {
+            events_->FormDeactivate();
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+void QtHost::closeEvent(QCloseEvent* event) {
+    // The game decides; the window never closes by itself.
+    event->ignore();
+    if (events_ && events_->FormCloseQuery()) events_->FormClose();
+}
+
+void QtHost::hideEvent(QHideEvent* event) {
+    if (events_) events_->FormHide();
+    QMainWindow::hideEvent(event);
+}
+
+void QtHost::keyPressEvent(QKeyEvent* event) {
+    if (!events_) return;
+    const bool modifier = event->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
+    const int key = virtualKey(event->key());
+    const QString text = event->text();
+    // Keys with a character count as typed even with Shift held ("+").
+    events_->FormKeyDown(key, modifier && text.isEmpty());
+    if (!text.isEmpty()) {
+        const QChar ch = text.at(0).toUpper();
+        if (ch.unicode() < 256) events_->FormKeyPress(static_cast<char>(ch.unicode()));
+    }
+}
+
+QFont QtHost::consoleFont(int pointSize) const {
+    QFont font(fontFamily_.isEmpty() ? QString("TAVO") : fontFamily_, pointSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+TextExtent QtHost::measureText(std::string_view text, int pointSize) {
+    if (fontId_ < 0) return {0, 0}; // the private font is not usable
+    const QFontMetrics metrics(consoleFont(pointSize));
+    return {metrics.horizontalAdvance(latin1(text)), metrics.height()};
+}
+
+void QtHost::setCanvasFont(int pointSize) {
+    canvasFontSize_ = pointSize;
+    canvasFont_ = consoleFont(pointSize);
+    cellHeight_ = QFontMetrics(canvasFont_).height() + 1;
+}
+
+void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
+    if (canvas_->image.isNull()) return;
+    QPainter painter(&canvas_->image);
+    painter.setFont(canvasFont_);
+    const QFontMetrics metrics(canvasFont_);
+    const QString s = latin1(text);
+    const int width = metrics.horizontalAdvance(s);
+    painter.fillRect(x, y, width, cellHeight_, qcolour(background));
+    painter.setPen(qcolour(textColour));
+    painter.drawText(x, y + metrics.ascent(), s);
+    canvas_->update(x, y, width, cellHeight_);
+}
+
+void QtHost::fillRect(int x, int y, int width, int height, Colour colour) {
+    if (canvas_->image.isNull()) return;
+    QPainter painter(&canvas_->image);
+    painter.fillRect(x, y, width, height, qcolour(colour));
+    canvas_->update(x, y, width, height);
+}
+
+void QtHost::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
+    if (canvas_->image.isNull()) return;
+    QPainter painter(&canvas_->image);
+    painter.setPen(QPen(qcolour(colour), penWidth));
+    painter.drawLine(x1, y1, x2, y2);
+    canvas_->update(QRect(QPoint(x1, y1), QPoint(x2, y2))
+                        .normalized()
+                        .adjusted(-penWidth, -penWidth, penWidth, penWidth));
+}
+
+void QtHost::setClientSize(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    canvas_->image = image;
+    canvas_->setFixedSize(width, height);
+    setFixedSize(width, height + menuBar()->sizeHint().height());
+    placeStartButtons();
+    const ScreenSize screen = screenSize();
+    move((screen.width - width) / 2, (screen.height - height) / 2);
+    canvas_->update();
+}
+
+ScreenSize QtHost::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {1024, 768};
+    const QSize size = screen->size();
+    return {size.width(), size.height()};
+}
+
+void QtHost::placeStartButtons() {
+    if (cellHeight_ <= 0) return;
+    const int width = canvas_->width();
+    for (auto [w, row] : {std::pair{Widget::New, NewButtonRow}, std::pair{Widget::Resume, ResumeButtonRow}}) {
+        QPushButton* b = buttons_[w];
+        QFont font = b->font();
+        font.setPointSize(std::max(9, canvasFontSize_));
+        b->setFont(font);
+        b->adjustSize();
+        const int bw = std::max(b->width(), width / 4);
+        const int bh = std::max(b->height(), 2 * cellHeight_ - 4);
+        b->setGeometry((width - bw) / 2, 2 * cellHeight_ + (row - 1) * cellHeight_ - bh / 4, bw, bh);
+    }
+}
+
+void QtHost::layoutTopPanel(int fontSize, int cellWidth, int cellHeight) {
+    const int height = 2 * cellHeight;
+    const int width = canvas_->width();
+    panel_->setGeometry(0, 0, width, height);
+    QFont small = font();
+    small.setPointSize(std::max(4, fontSize - 2));
+    QFont bold = font();
+    bold.setPointSize(fontSize);
+    bold.setBold(true);
+    for (QLabel* l : labels_) l->setFont(small);
+    labels_[Widget::Label4]->setFont(bold);
+    labels_[Widget::Label7]->setFont(bold);
+    labels_[Widget::ScrTitle]->setFont(bold);
+    for (QPushButton* b : {buttons_[Widget::Button1], buttons_[Widget::Button2]}) {
+        b->setFont(small);
+        b->setFixedSize(std::max(20, 3 * cellWidth), std::max(12, height - 8));
+    }
+    auto fit = [&](QWidget* w) {
+        w->adjustSize();
+        w->move(w->x(), (height - w->height()) / 2);
+    };
+    for (QLabel* l : labels_) fit(l);
+    for (QPushButton* b : {buttons_[Widget::Button1], buttons_[Widget::Button2]})
+        b->move(b->x(), (height - b->height()) / 2);
+    const QFontMetrics smallMetrics(small);
+    const int left = 5;
+    labels_[Widget::Label7]->move(left, labels_[Widget::Label7]->y());
+    const int pointsX = left + QFontMetrics(bold).horizontalAdvance("Saturday") + cellWidth;
+    labels_[Widget::Label5]->move(pointsX, labels_[Widget::Label5]->y());
+    labels_[Widget::Label6]->setFixedWidth(smallMetrics.horizontalAdvance("0000"));
+    labels_[Widget::Label6]->move(pointsX + smallMetrics.horizontalAdvance("Points gained: "),
+                                  labels_[Widget::Label6]->y());
+    const int middle = width / 2;
+    QLabel* speed = labels_[Widget::Label1];
+    speed->move(middle - speed->width(), speed->y());
+    QPushButton* slower = buttons_[Widget::Button1];
+    slower->move(speed->x() - cellWidth - slower->width(), slower->y());
+    QLabel* rate = labels_[Widget::Label2];
+    rate->setFixedWidth(smallMetrics.horizontalAdvance("Step 20"));
+    rate->move(middle + 5, rate->y());
+    QPushButton* faster = buttons_[Widget::Button2];
+    faster->move(rate->x() + rate->width() + cellWidth, faster->y());
+    QLabel* time = labels_[Widget::Label4];
+    time->setFixedWidth(QFontMetrics(bold).horizontalAdvance("12p00 ...."));
+    time->move(width - 5 - time->width(), time->y());
+    QLabel* timeIs = labels_[Widget::Label3];
+    timeIs->move(time->x() - timeIs->width() - cellWidth / 2, timeIs->y());
+    QLabel* title = labels_[Widget::ScrTitle];
+    title->move(faster->x() + faster->width() + 2 * cellWidth, title->y());
+    cellHeight_ = cellHeight;
+    placeStartButtons();
+}
+
+void QtHost::requestRepaint() {
+    if (events_) events_->FormPaint();
+    canvas_->update();
+}
+
+QWidget* QtHost::widgetFor(Widget widget) const {
+    if (labels_.contains(widget)) return labels_[widget];
+    if (buttons_.contains(widget)) return buttons_[widget];
+    return nullptr;
+}
+
+void QtHost::setCaption(Widget widget, std::string_view caption) {
+    if (labels_.contains(widget)) {
+        labels_[widget]->setText(latin1(caption));
+        if (widget != Widget::Label6 && widget != Widget::Label2 && widget != Widget::Label4)
+            labels_[widget]->adjustSize();
+    } else if (buttons_.contains(widget)) {
+        buttons_[widget]->setText(latin1(caption));
+    } else if (actions_.contains(widget)) {
+        actions_[widget]->setText(latin1(caption));
+    }
+}
+
+void QtHost::setVisible(Widget widget, bool visible) {
+    if (QWidget* w = widgetFor(widget)) w->setVisible(visible);
+    if (actions_.contains(widget)) actions_[widget]->setVisible(visible);
+}
+
+void QtHost::setEnabled(Widget widget, bool enabled) {
+    if (QWidget* w = widgetFor(widget)) w->setEnabled(enabled);
+    if (actions_.contains(widget)) actions_[widget]->setEnabled(enabled);
+}
+
+void QtHost::setWindowTitle(std::string_view caption, std::string_view applicationTitle) {
+    QMainWindow::setWindowTitle(fromUtf8(caption));
+    QApplication::setApplicationDisplayName(fromUtf8(applicationTitle));
+}
+
+void QtHost::focusWindow() {
+    activateWindow();
+    canvas_->setFocus();
+}
+
+void QtHost::popupActionMenu(int screenX, int screenY) {
+    popup_->popup(QPoint(screenX, screenY));
+}
+
+void QtHost::processEvents(bool) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtHost::sleepMs(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+std::int64_t QtHost::timeOfDayMs() {
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+void QtHost::setTimerInterval(int milliseconds) {
+    if (milliseconds <= 0)
+        timer_.stop();
+    else
+        timer_.start(milliseconds);
+}
+
+void QtHost::terminate() {
+    terminated_ = true;
+    timer_.stop();
+    // Queued, so that it also ends an event loop that has not started yet.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void QtHost::messageBox(BoxKind kind, std::string_view text, int) {
+    const QString title = QApplication::applicationDisplayName();
+    const QString body = latin1(text).replace("\r\n", "\n");
+    switch (kind) {
+    case BoxKind::Error:
+        QMessageBox::critical(this, title, body);
+        break;
+    case BoxKind::Warning:
+        QMessageBox::warning(this, title, body);
+        break;
+    case BoxKind::Information:
+        QMessageBox::information(this, title, body);
+        break;
+    }
+}
+
+bool QtHost::askYesNo(std::string_view question) {
+    return QMessageBox::question(this, QApplication::applicationDisplayName(), latin1(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtHost::inputBox(std::string_view title, std::string_view prompt,
+                                            std::string_view defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, latin1(title), latin1(prompt), QLineEdit::Normal,
+                                               latin1(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return text.toLatin1().toStdString();
+}
+
+std::optional<std::string> QtHost::openFileDialog(const FileDialogSpec& spec) {
+    QFileDialog dialog(this, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
+                       qtFilter(spec.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
+    dialog.selectFile(QString::fromStdString(spec.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtHost::saveFileDialog(const FileDialogSpec& spec) {
+    QFileDialog dialog(this, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
+                       qtFilter(spec.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
+    dialog.selectFile(QString::fromStdString(spec.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+GameChoice QtHost::selectGameDialog(std::string_view simulationName) {
+    SelectGameDialog dialog(this, fromUtf8(simulationName));
+    dialog.exec();
+    return dialog.choice();
+}
+
+bool QtHost::optionsDialog(OptionValues& values) {
+    OptionsDialog dialog(this, values);
+    connect(&dialog, &OptionsDialog::helpRequested, this, [this](int context) { openHelp(context); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    values = dialog.values();
+    return true;
+}
+
+void QtHost::playSound(std::string_view fileName, bool wait) {
+    const QString path = QString::fromStdString(executableFolder()) + fromUtf8(fileName);
+    // A missing file or no audio device plays nothing and says nothing.
+    if (!QFileInfo::exists(path)) return;
+    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
+    sound_->stop();
+    sound_->setSource(QUrl::fromLocalFile(path));
+    sound_->play();
+    if (!wait) return;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while ((sound_->isPlaying() || sound_->status() == QSoundEffect::Loading) && elapsed.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(20);
+    }
+}
+
+void QtHost::openHelp(int context) {
+    if (!help_) help_ = std::make_unique<HelpWindow>(QString::fromStdString(executableFolder()) + "WM58.qch");
+    help_->showContext(context);
+}
+
+bool QtHost::registerFont(const std::string& path) {
+    fontId_ = QFontDatabase::addApplicationFont(QString::fromStdString(path));
+    if (fontId_ < 0) return false;
+    const QStringList families = QFontDatabase::applicationFontFamilies(fontId_);
+    fontFamily_ = families.isEmpty() ? QString("TAVO") : families.first();
+    return true;
+}
+
+void QtHost::unregisterFont() {
+    if (fontId_ >= 0) QFontDatabase::removeApplicationFont(fontId_);
+    fontId_ = -1;
+}
+
+std::string QtHost::executableFolder() {
+    return (QCoreApplication::applicationDirPath() + "/").toStdString();
+}
+
+std::string QtHost::executableDate() {
+    const QFileInfo info(QCoreApplication::applicationFilePath());
+    return info.lastModified().toString("dd/MM/yyyy").toStdString();
+}
+
+bool QtHost::fileExists(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+void QtHost::setSettingsFolder(const std::string& folder) {
+    QString chosen = QString::fromStdString(folder);
+    // An install folder is often read-only; then the settings live in the user's configuration folder.
+    if (chosen.isEmpty() || !QFileInfo(chosen).isWritable())
+        chosen = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (chosen == settingsFolder_ && settings_) return;
+    if (settings_) settings_->sync();
+    settingsFolder_ = chosen;
+    QDir().mkpath(chosen);
+    settings_ = std::make_unique<QSettings>(QDir(chosen).filePath("TAVO.INI"), QSettings::IniFormat);
+}
+
+QSettings& QtHost::settings() {
+    if (!settings_) setSettingsFolder(executableFolder());
+    return *settings_;
+}
+
+std::optional<std::string> QtHost::readSetting(std::string_view section, std::string_view key) {
+    const QString name = fromUtf8(section) + "/" + fromUtf8(key);
+    const QVariant value = settings().value(name);
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+void QtHost::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
+    settings().setValue(fromUtf8(section) + "/" + fromUtf8(key), fromUtf8(value));
+}
+
+bool QtHost::flushSettings() {
+    settings().sync();
+    return settings().status() == QSettings::NoError;
+}
+
+} // namespace wm

@@ -1,0 +1,131 @@
+#pragma once
+// The desktop host: a Qt main window whose client area is an image the console draws into.
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QImage>
+#include <QMainWindow>
+#include <QMap>
+#include <QTimer>
+#include <memory>
+
+#include "host/host.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSettings;
+class QSoundEffect;
+
+namespace wm {
+
+class HelpWindow;
+
+/// The client area: shows the console image and hands mouse events to the game.
+class ConsoleCanvas : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ConsoleCanvas(QWidget* parent);
+    QImage image;
+    WindowEvents* events = nullptr;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class QtHost : public QMainWindow, public Host {
+    Q_OBJECT
+  public:
+    QtHost();
+    ~QtHost() override;
+
+    bool terminated() const { return terminated_; }
+    /// The image of the client area, for screenshots.
+    const QImage& canvasImage() const { return canvas_->image; }
+    /// Runs the first activation if the platform has not sent one (some platforms never activate).
+    void ensureActivated();
+
+    // Host
+    TextExtent measureText(std::string_view text, int pointSize) override;
+    void setCanvasFont(int pointSize) override;
+    void drawText(int x, int y, std::string_view text, Colour text_colour, Colour background) override;
+    void fillRect(int x, int y, int width, int height, Colour colour) override;
+    void drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidth) override;
+    void setClientSize(int width, int height) override;
+    ScreenSize screenSize() override;
+    void layoutTopPanel(int fontSize, int cellWidth, int cellHeight) override;
+    void requestRepaint() override;
+    void setCaption(Widget widget, std::string_view caption) override;
+    void setVisible(Widget widget, bool visible) override;
+    void setEnabled(Widget widget, bool enabled) override;
+    void setWindowTitle(std::string_view caption, std::string_view applicationTitle) override;
+    void focusWindow() override;
+    void popupActionMenu(int screenX, int screenY) override;
+    void processEvents(bool waitingForPlayer) override;
+    void sleepMs(int milliseconds) override;
+    std::int64_t timeOfDayMs() override;
+    void setTimerInterval(int milliseconds) override;
+    void terminate() override;
+    void setEventHandler(WindowEvents* handler) override;
+    void messageShown(std::string_view, std::string_view) override {}
+    void messageBox(BoxKind kind, std::string_view text, int helpContext) override;
+    bool askYesNo(std::string_view question) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override;
+    std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
+    GameChoice selectGameDialog(std::string_view simulationName) override;
+    bool optionsDialog(OptionValues& values) override;
+    void playSound(std::string_view fileName, bool wait) override;
+    void openHelp(int context) override;
+    bool registerFont(const std::string& path) override;
+    void unregisterFont() override;
+    std::string executableFolder() override;
+    std::string executableDate() override;
+    bool fileExists(const std::string& path) override;
+    std::optional<std::string> readSetting(std::string_view section, std::string_view key) override;
+    void writeSetting(std::string_view section, std::string_view key, std::string_view value) override;
+    bool flushSettings() override;
+    void setSettingsFolder(const std::string& folder) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildPanel();
+    void placeStartButtons();
+    QFont consoleFont(int pointSize) const;
+    QAction* addItem(QMenu* menu, const char* component, const QString& caption,
+                     const QKeySequence& shortcut = {});
+    QWidget* widgetFor(Widget widget) const;
+    QSettings& settings();
+
+    WindowEvents* events_ = nullptr;
+    ConsoleCanvas* canvas_ = nullptr;
+    QWidget* panel_ = nullptr;
+    QMap<Widget, QLabel*> labels_;
+    QMap<Widget, QPushButton*> buttons_;
+    QMap<Widget, QAction*> actions_;
+    QMenu* popup_ = nullptr;
+    QTimer timer_;
+    int fontId_ = -1;
+    QString fontFamily_;
+    int canvasFontSize_ = 12;
+    QFont canvasFont_;
+    int cellHeight_ = 0;
+    bool terminated_ = false;
+    bool activatedOnce_ = false;
+    std::unique_ptr<QSettings> settings_;
+    QString settingsFolder_;
+    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<HelpWindow> help_;
+};
+
+} // namespace wm

@@ -1,0 +1,326 @@
+#include "session/main_loop.h"
+
+#include <exception>
+
+#include "console/settings.h"
+#include "display/top_panel.h"
+#include "session/game.h"
+#include "session/help_contexts.h"
+
+namespace wm {
+
+namespace {
+constexpr int QuietTicksBeforeSpeedUp = 15;
+constexpr int SpeededUpIntervalMs = 100;
+constexpr int FirstSpeededUpIntervalMs = 300;
+constexpr int RouteSections = 520;
+
+void blankPromptRows(Game& g) {
+    Console& c = g.console;
+    c.DefaultColours();
+    for (int row : {c.rows() - 2, c.rows()}) {
+        c.GotoCell(1, row);
+        c.WriteSpaces(c.columns());
+        c.ForgetBottomLine(row);
+    }
+}
+
+void waitForWindow(Game& g) {
+    while (!g.clock.skipTick && !g.flags.windowActive) {
+        g.host.processEvents(true);
+        if (!g.flags.windowActive) g.host.sleepMs(100);
+    }
+}
+
+/// A key command outside the 'from'/'to' dialogue.
+void handleKeyCommand(Game& g, int code) {
+    switch (code) {
+    case CmdQuit:
+        g.clock.endRequested = true;
+        return; // the cycle stays done: the loop asks before the end of the shift
+    case CmdSlower:
+        SlowerClicked(g);
+        break;
+    case CmdFaster:
+        FasterClicked(g);
+        if (!g.console.options().clockRunning) return; // a single step consumes the turn
+        break;
+    case CmdDetails:
+        if (g.display.helpContext != 0) g.host.openHelp(g.display.helpContext);
+        break;
+    default:
+        break;
+    }
+    ResetSpeedUp(g);
+    g.clock.cycleDone = false;
+}
+} // namespace
+
+void ResetSpeedUp(Game& g) {
+    g.clock.speededUp = false;
+    g.clock.quietTicks = QuietTicksBeforeSpeedUp;
+    g.host.setTimerInterval(tickSeconds(g.clock.speedIndex) * 1000);
+}
+
+void ResetGameState(Game& g) {
+    if (g.hasFixedSeed)
+        g.random.seed(g.fixedSeed);
+    else
+        g.random.seed(static_cast<unsigned>(g.host.timeOfDayMs()));
+    g.display.currentScreen = 3;
+    g.display.helpContext = HelpFirstScreen + 3;
+    g.display.displayMode = 0;
+    g.clock = ClockState{};
+    g.state.reset();
+    g.clock.speedIndex = 5;
+    ResetSpeedUp(g);
+    // The timer only starts with a game.
+    g.host.setTimerInterval(0);
+    g.console.options().clockRunning = false;
+    g.console.ClearHistory();
+}
+
+void BuildDayIndependentTables(Game&) {}
+
+void SetUpNewGame(Game& g) {
+    GameState& s = g.state;
+    s.shiftStart = 1;
+    s.shiftEnd = 1439;
+    s.score = 0;
+    switch (s.dayCode) {
+    case 6:
+        s.target = 2 * s.difficulty + 160;
+        break;
+    case 7:
+        s.target = 2 * (s.difficulty / 5) + 25;
+        break;
+    default:
+        s.target = 2 * s.difficulty + 170;
+        break;
+    }
+}
+
+void WriteTimetableFile(Game& g, const std::string&) {
+    g.host.messageBox(BoxKind::Warning, "The working timetable file cannot be written in this version", 0);
+}
+
+void EnableWaitingMenus(Game& g, bool enabled) {
+    for (Widget w :
+         {Widget::Quit1, Widget::Pause1, Widget::Options1, Widget::Save1, Widget::SaveAs1, Widget::Restart1})
+        g.host.setEnabled(w, enabled);
+}
+
+void LayoutTopPanel(Game& g) {
+    g.host.layoutTopPanel(g.console.options().fontSize, g.console.cellWidth(), g.console.cellHeight());
+    RefreshTopPanel(g);
+}
+
+void ChangeFontSize(Game& g, int fontSize) {
+    if (g.flags.fontChangeLock || !g.flags.drawingEnabled) {
+        g.console.options().fontSize = fontSize;
+        return;
+    }
+    g.flags.fontChangeLock = true;
+    const bool drawing = g.flags.drawingEnabled;
+    g.flags.drawingEnabled = false;
+    g.console.options().fontSize = fontSize;
+    g.console.ApplyFontSize();
+    LayoutTopPanel(g);
+    g.flags.drawingEnabled = drawing;
+    g.flags.fullRedraw = true;
+    PaintCurrentDisplay(g);
+    g.flags.fontChangeLock = false;
+}
+
+void DrawStartScreen(Game& g) {
+    Console& c = g.console;
+    c.ClearScreen();
+    c.SetTextColour(palette::Cyan);
+    const std::string title = "Wendmoor, Summer 1958";
+    c.GotoCell((c.columns() - static_cast<int>(title.size())) / 2 + 1, 5);
+    c.WriteText(title);
+    c.DefaultColours();
+    const std::string subtitle = "Signalman and yard master for one day of the summer timetable";
+    c.GotoCell((c.columns() - static_cast<int>(subtitle.size())) / 2 + 1, 7);
+    c.WriteText(subtitle);
+    c.DefaultColours();
+    g.host.requestRepaint();
+}
+
+void PaintCurrentDisplay(Game& g) {
+    Console& c = g.console;
+    if (g.flags.fullRedraw) {
+        c.ClearScreen();
+        c.RedrawBottomLines();
+        g.flags.fullRedraw = false;
+    }
+    RefreshTopPanel(g);
+    if (g.display.displayMode == 0) {
+        g.display.helpContext = HelpFirstScreen + g.display.currentScreen;
+        if (g.display.lastDrawnScreen != g.display.currentScreen) {
+            c.ClearScreen();
+            g.display.lastDrawnScreen = g.display.currentScreen;
+        }
+        c.RedrawBottomLines();
+    }
+}
+
+void SlowerClicked(Game& g) {
+    if (g.console.options().clockRunning) {
+        if (g.clock.speedIndex < 8) ++g.clock.speedIndex;
+    } else {
+        g.clock.singleStepRequested = true;
+        g.clock.cycleDone = true;
+    }
+    RefreshTopPanel(g);
+}
+
+void FasterClicked(Game& g) {
+    if (g.console.options().clockRunning) {
+        if (g.clock.speedIndex > 1) --g.clock.speedIndex;
+    } else {
+        g.clock.singleStepRequested = true;
+        g.clock.cycleDone = true;
+    }
+    RefreshTopPanel(g);
+}
+
+void ConfirmQuit(Game& g) {
+    const bool yes = g.console.AskYesNo("Do you really want to quit?");
+    g.flags.quitConfirmed = yes;
+    g.clock.endRequested = yes;
+}
+
+void CommandCycle(Game& g) {
+    Console& c = g.console;
+    const bool running = c.options().clockRunning;
+    g.clock.cycleDone = true;
+    if (g.clock.speededUp && running) {
+        c.GotoCell(1, c.rows() - 1);
+        c.SetTextColour(palette::Yellow);
+        c.SetBackColour(palette::Black);
+        c.WriteText(" Speeded up until next need for action ");
+        c.DefaultColours();
+    } else {
+        c.ClearMessageLine();
+        c.WriteText(running ? "Click mouse or press space bar for movement"
+                            : "Click + sign to right of Single Step to advance clock");
+    }
+    g.input.timerFired = false;
+    if (running)
+        g.host.setTimerInterval(g.clock.speededUp ? SpeededUpIntervalMs
+                                                  : tickSeconds(g.clock.speedIndex) * 1000);
+    EnableWaitingMenus(g, true);
+
+    bool stepped = false;
+    while (!g.input.clicked && !g.input.timerFired && !g.input.commandPending && !g.input.keyboardMove &&
+           !g.clock.endRequested) {
+        g.host.processEvents(true);
+        if (g.clock.singleStepRequested) {
+            stepped = true;
+            break;
+        }
+        if (g.input.clicked || g.input.timerFired || g.input.commandPending || g.input.keyboardMove) break;
+        g.host.sleepMs(100);
+    }
+
+    g.input.timerFired = false;
+    g.host.setTimerInterval(0);
+    if (!g.clock.speededUp) c.ClearMessageLine();
+    EnableWaitingMenus(g, false);
+
+    if (stepped) {
+        g.clock.cycleDone = true;
+    } else if (g.input.commandPending) {
+        handleKeyCommand(g, g.input.commandCode);
+    } else if (g.input.keyboardMove || g.input.clicked) {
+        // The 'from'/'to' dialogue is not built yet: the order leads to no command and a tick follows.
+        ResetSpeedUp(g);
+    }
+    blankPromptRows(g);
+    g.input.clearAll();
+}
+
+void ClockTick(Game& g) {
+    GameState& s = g.state;
+    for (int i = 1; i <= RouteSections; ++i)
+        if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
+    if (s.branchTimer > 0) --s.branchTimer;
+    for (int id = 1; id <= 200; ++id) {
+        Location& place = s.locations[id];
+        if (place.busyTicks > 0) --place.busyTicks;
+    }
+    if (--g.clock.tickPhase <= 0) {
+        g.clock.tickPhase = 3;
+        ++s.clock;
+        if (s.clock >= s.shiftEnd) g.clock.endRequested = true;
+    }
+    if (g.clock.quietTicks > 0) --g.clock.quietTicks;
+    if (g.clock.quietTicks <= 0 && !g.clock.speededUp) {
+        g.clock.speededUp = true;
+        g.host.setTimerInterval(FirstSpeededUpIntervalMs);
+    }
+}
+
+void MainLoop(Game& g) {
+    Console& c = g.console;
+    const int appliedFontSize = c.options().fontSize;
+    const ConsoleOptions stored = ReadSettings(g.host, appliedFontSize);
+    c.options() = stored;
+    // An out-of-range speed from a hand-edited file would index past the speed table.
+    g.clock.speedIndex = stored.speed < 1 ? 1 : stored.speed > 8 ? 8 : stored.speed;
+    if (stored.fontSize != appliedFontSize && stored.fontSize >= Console::MinFontSize &&
+        stored.fontSize <= c.largestFontSize()) {
+        c.ApplyFontSize();
+        LayoutTopPanel(g);
+    } else {
+        c.options().fontSize = appliedFontSize;
+    }
+    g.host.setCaption(Widget::Label7, g.state.dayName);
+    g.host.setVisible(Widget::Label7, true);
+    c.ClearScreen();
+    g.host.setEnabled(Widget::Quit1, true);
+    g.flags.gameRunning = true;
+    g.flags.atStartScreen = false;
+    g.flags.drawingEnabled = true;
+    g.host.setEnabled(Widget::Options1, true);
+    g.flags.modalOpen = false;
+    RefreshTopPanel(g);
+    if (c.options().clockRunning) g.host.setTimerInterval(tickSeconds(g.clock.speedIndex) * 1000);
+    g.flags.windowActive = true;
+
+    try {
+        for (;;) {
+            g.clock.skipTick = false;
+            g.display.displayMode = 0;
+            PaintCurrentDisplay(g);
+            do {
+                waitForWindow(g);
+                CommandCycle(g);
+                if (!g.clock.cycleDone) PaintCurrentDisplay(g);
+            } while (!g.clock.cycleDone);
+            if (g.clock.endRequested && g.state.clock < g.state.shiftEnd) {
+                ConfirmQuit(g);
+            } else if ((c.options().clockRunning || g.clock.singleStepRequested) && !g.clock.skipTick) {
+                ClockTick(g);
+            }
+            g.clock.singleStepRequested = false;
+            if (g.clock.endRequested) {
+                g.flags.gameRunning = false;
+                g.flags.gameOver = true;
+                for (Widget w : {Widget::Options1, Widget::Save1, Widget::SaveAs1, Widget::Restart1})
+                    g.host.setEnabled(w, false);
+                c.options().speed = g.clock.speedIndex;
+                WriteSettings(g.host, c.options());
+                break;
+            }
+        }
+    } catch (const std::exception& error) {
+        g.host.messageBox(
+            BoxKind::Error,
+            std::string("An error has occurred\r\n") + error.what() + "\r\nRun cannot continue.", 0);
+    }
+    g.host.terminate();
+}
+
+} // namespace wm

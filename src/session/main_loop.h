@@ -1,0 +1,42 @@
+#pragma once
+// The heartbeat of a game: the main loop, the command cycle's wait, the clock tick, and the session's
+// window parts that the loop drives.
+
+#include <string>
+
+namespace wm {
+struct Game;
+struct GameState;
+
+/// The start-up reset of everything that is not the day's timetable.
+void ResetGameState(Game& game);
+/// The lines, locations and engines, which do not depend on the day.
+void BuildDayIndependentTables(Game& game);
+/// Builds the chosen day's tables and starting position.
+void SetUpNewGame(Game& game);
+/// Writes the day's working timetable to a file.
+void WriteTimetableFile(Game& game, const std::string& path);
+
+/// Runs one game from its first draw to the end of the session, then ends the application.
+void MainLoop(Game& game);
+/// Waits for one input or one timer event and handles it.
+void CommandCycle(Game& game);
+/// Advances the simulation by a third of a minute.
+void ClockTick(Game& game);
+void ResetSpeedUp(Game& game);
+void ConfirmQuit(Game& game);
+
+void SlowerClicked(Game& game);
+void FasterClicked(Game& game);
+
+void EnableWaitingMenus(Game& game, bool enabled);
+void LayoutTopPanel(Game& game);
+/// Applies a new console font size during a run and redraws everything.
+void ChangeFontSize(Game& game, int fontSize);
+
+/// What the window shows before a game: a title on the console behind the two start buttons.
+void DrawStartScreen(Game& game);
+/// The paint handler's work while a game runs.
+void PaintCurrentDisplay(Game& game);
+
+} // namespace wm

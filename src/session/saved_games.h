@@ -1,0 +1,15 @@
+#pragma once
+// Saved games. Not built yet: loading reports every file as invalid and saving says it cannot save,
+// so no player believes a position was kept.
+
+#include <string>
+
+namespace wm {
+struct Game;
+
+/// Replaces the game state from a saved file; false when the file is not a valid saved game.
+bool LoadGame(Game& game, const std::string& path);
+/// Writes the game state to a file; false when nothing was written.
+bool SaveGame(Game& game, const std::string& path);
+
+} // namespace wm

@@ -1,0 +1,89 @@
+// The real desktop window, started offscreen: start-up, start screen, top panel and menus.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "host/qt/qt_host.h"
+#include "session/game.h"
+#include "session/main_window.h"
+
+namespace {
+
+struct RealWindow {
+    wm::QtHost host;
+    std::unique_ptr<wm::Game> game = std::make_unique<wm::Game>(host);
+    wm::TForm1 window{*game};
+
+    bool start() {
+        host.setEventHandler(&window);
+        if (!window.FormCreate()) return false;
+        host.show();
+        host.ensureActivated();
+        QApplication::processEvents();
+        return true;
+    }
+    ~RealWindow() {
+        window.FormDestroy();
+        host.setEventHandler(nullptr);
+    }
+};
+
+TEST(QtMainWindow, StartsAndShowsTheStartScreen) {
+    RealWindow w;
+    ASSERT_TRUE(w.start()) << "font or help file missing beside " << w.host.executableFolder();
+    EXPECT_EQ(w.host.windowTitle(), "Wendmoor Summer 1958");
+    EXPECT_TRUE(w.game->flags.atStartScreen);
+    EXPECT_GT(w.game->console.cellWidth(), 0);
+
+    auto* newGame = w.host.findChild<QPushButton*>();
+    ASSERT_NE(newGame, nullptr);
+    bool sawNew = false, sawResume = false;
+    for (auto* b : w.host.findChildren<QPushButton*>()) {
+        sawNew = sawNew || (b->text() == "Start New Game" && b->isVisible() && b->isEnabled());
+        sawResume = sawResume || (b->text() == "Resume Saved Game" && b->isVisible() && b->isEnabled());
+    }
+    EXPECT_TRUE(sawNew);
+    EXPECT_TRUE(sawResume);
+
+    // The client area is the console's size: 100 cells plus 10 pixels across.
+    EXPECT_EQ(w.host.canvasImage().width(), 100 * w.game->console.cellWidth() + 10);
+    EXPECT_EQ(w.host.canvasImage().height(),
+              32 * w.game->console.cellHeight() + w.game->console.topOffset() + 5);
+
+    const QString shot = QString(WENDMOOR_BUILD_DIR) + "/screenshots/start-screen.png";
+    QDir().mkpath(QString(WENDMOOR_BUILD_DIR) + "/screenshots");
+    EXPECT_TRUE(w.host.grab().save(shot));
+}
+
+TEST(QtMainWindow, MenusHaveTheirCaptionsShortcutsAndInitialStates) {
+    RealWindow w;
+    ASSERT_TRUE(w.start());
+    auto action = [&](const char* name) { return w.host.findChild<QAction*>(name); };
+    ASSERT_NE(action("Save1"), nullptr);
+    EXPECT_EQ(action("Save1")->text(), "&Save");
+    EXPECT_EQ(action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_FALSE(action("Save1")->isEnabled());
+    EXPECT_EQ(action("SaveAs1")->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_EQ(action("Restart1")->text(), "ReLoad");
+    EXPECT_FALSE(action("Restart1")->isEnabled());
+    EXPECT_TRUE(action("Pause1")->isEnabled());
+    EXPECT_TRUE(action("Quit1")->isEnabled());
+    EXPECT_FALSE(action("Options1")->isEnabled());
+    EXPECT_EQ(action("Context")->shortcut(), QKeySequence(Qt::Key_F1));
+    for (const char* item : {"Couple1", "Uncouple1", "Water1", "LocoInfo1", "TrainInfo1", "Allocate1"})
+        EXPECT_NE(action(item), nullptr) << item;
+}
+
+TEST(QtMainWindow, TheWindowCannotBeResizedByThePlayer) {
+    RealWindow w;
+    ASSERT_TRUE(w.start());
+    EXPECT_EQ(w.host.minimumSize(), w.host.maximumSize());
+}
+
+} // namespace

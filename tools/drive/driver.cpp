@@ -1,0 +1,208 @@
+#include "drive/driver.h"
+
+#include <cctype>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "drive/state_json.h"
+
+namespace wm {
+
+namespace {
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+int number(const std::string& text, const std::string& what) {
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(text, &used);
+        if (used == text.size()) return value;
+    } catch (const std::exception&) {
+    }
+    throw ScriptFailure{what + " must be a number, not \"" + text + "\""};
+}
+} // namespace
+
+Driver::Driver(std::string executableFolder, unsigned seed) : game_(std::make_unique<Game>(host_)) {
+    host_.setExecutableFolder(std::move(executableFolder));
+    game_->hasFixedSeed = true;
+    game_->fixedSeed = seed;
+    window_ = std::make_unique<TForm1>(*game_);
+    host_.setEventHandler(window_.get());
+    host_.setFeeder(this);
+}
+
+bool Driver::startUp() {
+    started_ = true;
+    if (!window_->FormCreate()) return false;
+    window_->FormActivate();
+    return !host_.terminated();
+}
+
+std::string messagesText(const HeadlessHost& host) {
+    std::string out;
+    for (const auto& m : host.messages()) out += m + "\n";
+    return out;
+}
+
+void Driver::writeFile(const std::string& path, const std::string& content) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+    out.flush();
+    if (!out) throw ScriptFailure{"cannot write " + path};
+}
+
+void Driver::requireGame(const std::string& command) const {
+    if (host_.terminated()) throw ScriptFailure{command + ": the program has ended"};
+    if (!game_->flags.gameRunning) throw ScriptFailure{command + ": no game is running"};
+}
+
+void Driver::click(int column, int row, bool right) {
+    if (host_.terminated()) throw ScriptFailure{"click: the program has ended"};
+    const Console& c = game_->console;
+    const int x = (column - 1) * c.cellWidth() + c.cellWidth() / 2;
+    const int y = c.topOffset() + (row - 1) * c.cellHeight() + c.cellHeight() / 2;
+    window_->FormMouseDown(right, x, y, x, y);
+    // The click handler follows a left button's release only.
+    if (!right) window_->FormClick();
+}
+
+void Driver::key(const std::string& name) {
+    if (host_.terminated()) throw ScriptFailure{"key: the program has ended"};
+    // Menu shortcuts go to their items, as the window's menu bar does.
+    static const std::map<std::string, std::string> shortcuts{
+        {"F1", "Context"}, {"F3", "Restart1"}, {"F12", "SaveAs1"}};
+    if (auto s = shortcuts.find(name); s != shortcuts.end()) {
+        window_->ComponentClick(s->second);
+        return;
+    }
+    static const std::map<std::string, std::pair<int, char>> named{
+        {"SPACE", {KeyCode::Space, ' '}}, {"ESC", {KeyCode::Escape, 27}},   {"ENTER", {KeyCode::Enter, 13}},
+        {"PGUP", {KeyCode::PageUp, 0}},   {"PGDN", {KeyCode::PageDown, 0}}, {"HOME", {KeyCode::Home, 0}},
+        {"END", {KeyCode::End, 0}},       {"LEFT", {KeyCode::Left, 0}},     {"RIGHT", {KeyCode::Right, 0}},
+        {"UP", {KeyCode::Up, 0}},         {"DOWN", {KeyCode::Down, 0}}};
+    if (auto k = named.find(name); k != named.end()) {
+        window_->FormKeyDown(k->second.first, false);
+        if (k->second.second) window_->FormKeyPress(k->second.second);
+        return;
+    }
+    if (name.size() != 1) throw ScriptFailure{"key: unknown key \"" + name + "\""};
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    window_->FormKeyDown(static_cast<unsigned char>(upper), false);
+    window_->FormKeyPress(upper);
+}
+
+void Driver::execute(const std::string& line) {
+    const auto w = words(line);
+    if (w.empty() || w[0][0] == '#') return;
+    const std::string& command = w[0];
+    auto need = [&](std::size_t count) {
+        if (w.size() < count + 1)
+            throw ScriptFailure{command + " needs " + std::to_string(count) + " argument" +
+                                (count > 1 ? "s" : "")};
+    };
+    auto rest = [&]() {
+        const auto at = line.find(command) + command.size();
+        const auto start = line.find_first_not_of(' ', at);
+        return start == std::string::npos ? std::string() : line.substr(start);
+    };
+
+    if (command == "new-game") {
+        need(2);
+        if (host_.terminated() || !game_->flags.atStartScreen)
+            throw ScriptFailure{"new-game: not at the start screen"};
+        const int difficulty = number(w[1], "the difficulty");
+        if (difficulty % 5 != 0 || difficulty < 5 || difficulty > 25)
+            throw ScriptFailure{"new-game: difficulty must be 5, 10, 15, 20 or 25"};
+        static const std::map<std::string, int> days{
+            {"Weekday", 0}, {"Saturday", 1}, {"Sunday", 2}, {"none", -1}};
+        const auto day = days.find(w[2]);
+        if (day == days.end()) throw ScriptFailure{"new-game: day must be Weekday, Saturday, Sunday or none"};
+        host_.queueGameChoice({difficulty / 5 - 1, day->second});
+        // The timetable-file dialog that follows takes its default: cancel.
+        window_->ComponentClick("New");
+    } else if (command == "resume") {
+        need(1);
+        if (host_.terminated() || !game_->flags.atStartScreen)
+            throw ScriptFailure{"resume: not at the start screen"};
+        host_.queueAnswer("file:" + rest());
+        window_->ComponentClick("Resume");
+    } else if (command == "click") {
+        need(2);
+        const bool right = w.size() > 3 && w[3] == "right";
+        if (w.size() > 3 && !right) throw ScriptFailure{"click: the third argument can only be \"right\""};
+        click(number(w[1], "the column"), number(w[2], "the row"), right);
+    } else if (command == "key") {
+        need(1);
+        key(w[1]);
+    } else if (command == "menu") {
+        need(1);
+        if (host_.terminated()) throw ScriptFailure{"menu: the program has ended"};
+        window_->ComponentClick(w[1]);
+    } else if (command == "answer") {
+        need(1);
+        const std::string value = rest();
+        static const char* plain[] = {"yes", "no", "ok", "cancel"};
+        bool known = false;
+        for (const char* p : plain) known = known || value == p;
+        for (const char* prefix : {"text:", "file:", "choice:"}) known = known || value.rfind(prefix, 0) == 0;
+        if (!known) throw ScriptFailure{"answer: unknown answer \"" + value + "\""};
+        host_.queueAnswer(value);
+    } else if (command == "ticks") {
+        need(1);
+        requireGame(command);
+        host_.letTicksPass(number(w[1], "the number of ticks"));
+    } else if (command == "wait") {
+        need(1);
+        requireGame(command);
+        host_.letTimePass(number(w[1], "the milliseconds"));
+    } else if (command == "screen") {
+        need(1);
+        writeFile(rest(), host_.screenDump());
+    } else if (command == "state") {
+        need(1);
+        writeFile(rest(), stateJson(*game_));
+    } else if (command == "messages") {
+        need(1);
+        writeFile(rest(), messagesText(host_));
+    } else {
+        throw ScriptFailure{"unknown command \"" + command + "\""};
+    }
+}
+
+void Driver::feedNext() {
+    while (next_ < lines_.size()) {
+        current_ = next_++;
+        const auto w = words(lines_[current_]);
+        if (w.empty() || w[0][0] == '#') continue;
+        execute(lines_[current_]);
+        return;
+    }
+    throw ScriptFinished{};
+}
+
+int Driver::run(const std::string& scriptName, const std::vector<std::string>& lines, std::string& error) {
+    lines_ = lines;
+    next_ = 0;
+    try {
+        if (!started_) startUp();
+        for (;;) {
+            feedNext();
+            // Waiting commands at the start screen have nothing to wait for.
+            if (host_.busyWithTimeOrTicks() && !game_->flags.gameRunning)
+                throw ScriptFailure{"no game is running"};
+        }
+    } catch (const ScriptFinished&) {
+        return 0;
+    } catch (const ScriptFailure& failure) {
+        error = scriptName + ":" + std::to_string(current_ + 1) + ": " + failure.message;
+        return 1;
+    }
+}
+
+} // namespace wm

@@ -1,0 +1,51 @@
+#pragma once
+// Runs the real game on the headless host from a script of commands, one a line.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/headless/headless_host.h"
+#include "session/game.h"
+#include "session/main_window.h"
+
+namespace wm {
+
+class Driver : public ScriptFeeder {
+  public:
+    /// `executableFolder` is where the game looks for its font and help file.
+    Driver(std::string executableFolder, unsigned seed);
+
+    /// Runs a whole script; returns 0, or prints "SCRIPT:LINE: message" to `error` and returns 1.
+    int run(const std::string& scriptName, const std::vector<std::string>& lines, std::string& error);
+    /// Starts the program as the desktop does: creation checks, then the first activation.
+    bool startUp();
+
+    /// Carries out one command line; throws ScriptFailure on a bad or impossible command.
+    void execute(const std::string& line);
+
+    HeadlessHost& host() { return host_; }
+    Game& game() { return *game_; }
+    TForm1& window() { return *window_; }
+
+    void feedNext() override;
+
+  private:
+    void click(int column, int row, bool right);
+    void key(const std::string& name);
+    void requireGame(const std::string& command) const;
+    void writeFile(const std::string& path, const std::string& content) const;
+
+    HeadlessHost host_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<TForm1> window_;
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    std::size_t current_ = 0;
+    bool started_ = false;
+};
+
+/// The messages recorded so far, one a line, each prefixed by its kind.
+std::string messagesText(const HeadlessHost& host);
+
+} // namespace wm

@@ -1,0 +1,11 @@
+#pragma once
+// The game state as JSON, for scripted checks: scalars by name, one array per table from index 1.
+
+#include <string>
+
+namespace wm {
+struct Game;
+
+std::string stateJson(const Game& game);
+
+} // namespace wm
