@@ -1,0 +1,30 @@
+#pragma once
+
+#include "world/capacities.h"
+
+#include <string_view>
+
+namespace wm {
+
+struct GameState;
+
+// Code of a place the player cannot name; many places share it.
+inline constexpr std::string_view unnamedPlaceCode = "aaa";
+
+// Appends the next location with the given kind, engine places, length and code (cut to three characters),
+// at rest and empty; its screen and group follow from its id.
+void addLocation(GameState& state, int kind, int locoSlots, int length, std::string_view code);
+
+// Builds the whole location table: the layout's places in id order, then the fillers up to 401, which
+// include the second berths 201..400.
+void buildLocationTable(GameState& state);
+
+// Layout screen and route group of a location id, by the id ranges of the layout.
+int screenOfLocation(LocationId id);
+int groupOfLocation(LocationId id);
+
+// The last place 1..200 whose code is exactly this one; 0 for none and always for "aaa", which names no
+// single place.
+LocationId findPlaceByCode(const GameState& state, std::string_view code);
+
+} // namespace wm

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "world/capacities.h"
+
+namespace wm {
+
+struct GameState;
+
+// The engine places of a place are numbered 1..locoSlots from its low-id end; places 1-2 form the low end
+// and 3-4 the high end of a four-place road.
+
+// Every engine moves one place towards the high end and the engine takes place 1; the caller makes sure the
+// last place was free.
+void pushLocoFront(GameState& state, LocationId place, LocoIndex engine);
+
+// Engines in places 2..n move down one place and the last place becomes free. Place 1's engine leaves the
+// place; its where is the caller's to set.
+void popLocoFront(GameState& state, LocationId place);
+
+// The engine takes the free place with the lowest number; the caller makes sure there is one.
+void putLocoFirstFree(GameState& state, LocationId place, LocoIndex engine);
+
+// The occupied place with the highest number becomes free.
+void removeLastLoco(GameState& state, LocationId place);
+
+// Engines at the ends of a road close up towards its middle: 1 to 2, and 4 to 3, when that place is free.
+void closeUpLocos(GameState& state, LocationId place);
+
+// Makes every engine in the place's engine places stand at the place.
+void syncLocoWhere(GameState& state, LocationId place);
+
+// syncLocoWhere for every place 1..200 where no movement is under way.
+void syncAllLocoWhere(GameState& state);
+
+// True when an engine in the place's engine places believes it stands elsewhere. For a second berth, and
+// for a place in the middle of a move (occupancy state 10), the caller's default is returned.
+bool locoWhereMismatch(const GameState& state, LocationId place, bool callerDefault);
+
+} // namespace wm
