@@ -105,7 +105,7 @@ TEST(WorldRecords, WhereNamesAPlaceASecondBerthATrainOrADeparture) {
 
     EXPECT_EQ(arrivalOfWhere(whereOnArrival + 12), 12);
     EXPECT_EQ(arrivalOfWhere(whereSecondEngineOnArrival + 12), 12);
-    EXPECT_EQ(arrivalOfWhere(whereOnArrival + 599), 599);
+    EXPECT_EQ(arrivalOfWhere(whereOnArrival + maxArrivalsInADay), maxArrivalsInADay);
     EXPECT_EQ(arrivalOfWhere(117), 0);
     EXPECT_EQ(arrivalOfWhere(whereLeftWithDeparture + 3), 0);
 

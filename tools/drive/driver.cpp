@@ -166,7 +166,7 @@ void Driver::execute(const std::string& line) {
         writeFile(rest(), host_.screenDump());
     } else if (command == "state") {
         need(1);
-        writeFile(rest(), stateJson(*game_));
+        writeFile(rest(), stateJson(*game_, host_));
     } else if (command == "messages") {
         need(1);
         writeFile(rest(), messagesText(host_));
@@ -189,6 +189,11 @@ void Driver::feedNext() {
 int Driver::run(const std::string& scriptName, const std::vector<std::string>& lines, std::string& error) {
     lines_ = lines;
     next_ = 0;
+    current_ = 0;
+    if (gameLeft_) {
+        error = scriptName + ":1: the game was left when the previous script ended inside it";
+        return 1;
+    }
     try {
         if (!started_) startUp();
         for (;;) {
@@ -198,6 +203,8 @@ int Driver::run(const std::string& scriptName, const std::vector<std::string>& l
                 throw ScriptFailure{"no game is running"};
         }
     } catch (const ScriptFinished&) {
+        // A script that ends inside a running game unwinds the game's loops: that game cannot go on.
+        gameLeft_ = game_->flags.gameRunning;
         return 0;
     } catch (const ScriptFailure& failure) {
         error = scriptName + ":" + std::to_string(current_ + 1) + ": " + failure.message;

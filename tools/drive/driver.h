@@ -16,7 +16,8 @@ class Driver : public ScriptFeeder {
     /// `executableFolder` is where the game looks for its font and help file.
     Driver(std::string executableFolder, unsigned seed);
 
-    /// Runs a whole script; returns 0, or prints "SCRIPT:LINE: message" to `error` and returns 1.
+    /// Runs a whole script; returns 0, or sets `error` to "SCRIPT:LINE: message" and returns 1. A script
+    /// that ends while a game runs leaves that game for good: one driver runs one game.
     int run(const std::string& scriptName, const std::vector<std::string>& lines, std::string& error);
     /// Starts the program as the desktop does: creation checks, then the first activation.
     bool startUp();
@@ -43,6 +44,7 @@ class Driver : public ScriptFeeder {
     std::size_t next_ = 0;
     std::size_t current_ = 0;
     bool started_ = false;
+    bool gameLeft_ = false;
 };
 
 /// The messages recorded so far, one a line, each prefixed by its kind.

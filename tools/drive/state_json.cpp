@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "host/headless/headless_host.h"
 #include "session/game.h"
 
 namespace wm {
@@ -70,10 +71,9 @@ void table(std::ostringstream& out, const char* name, const Table& records, int 
 
 } // namespace
 
-std::string stateJson(const Game& game) {
+std::string stateJson(const Game& game, const HeadlessHost& host) {
     const GameState& s = game.state;
     std::ostringstream out;
-    out << '{';
     {
         Members m(out);
         m.num("clock", s.clock)
@@ -102,6 +102,9 @@ std::string stateJson(const Game& game) {
             .num("lightEngineCount", s.lightEngineCount)
             .num("watchCount", s.watchCount)
             .num("branchTimer", s.branchTimer)
+            .str("timeCaption", host.caption(Widget::Label4))
+            .str("speedCaption", host.caption(Widget::Label1) + " " + host.caption(Widget::Label2))
+            .str("pointsCaption", host.caption(Widget::Label5) + " " + host.caption(Widget::Label6))
             .list("sectionTimer", s.sectionTimer, 1);
         // Members closes the object; the tables are appended inside it below.
     }

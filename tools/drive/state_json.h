@@ -5,7 +5,8 @@
 
 namespace wm {
 struct Game;
+class HeadlessHost;
 
-std::string stateJson(const Game& game);
+std::string stateJson(const Game& game, const HeadlessHost& host);
 
 } // namespace wm

@@ -1,0 +1,73 @@
+#include "world/data_file.h"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+#ifndef WENDMOOR_DATA_DIR
+#error "WENDMOOR_DATA_DIR must name the data folder"
+#endif
+
+namespace wm {
+
+void failDataRow(std::string_view source, int line, std::string_view message) {
+    throw DataFileError(std::string(source) + ":" + std::to_string(line) + ": " + std::string(message));
+}
+
+std::vector<DataRow> splitDataTable(std::string_view text, std::string_view source) {
+    std::vector<DataRow> rows;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+        DataRow row{lineNumber, {}};
+        std::size_t at = 0;
+        while (at < line.size()) {
+            if (line[at] == ' ' || line[at] == '\t') {
+                ++at;
+            } else if (row.fields.empty() && line[at] == '#') {
+                break;
+            } else if (line[at] == '"') {
+                const std::size_t close = line.find('"', at + 1);
+                if (close == std::string_view::npos) failDataRow(source, lineNumber, "unclosed quote");
+                row.fields.emplace_back(line.substr(at + 1, close - at - 1));
+                at = close + 1;
+            } else {
+                const std::size_t stop = line.find_first_of(" \t", at);
+                const std::size_t size = stop == std::string_view::npos ? line.size() - at : stop - at;
+                row.fields.emplace_back(line.substr(at, size));
+                at += size;
+            }
+        }
+        if (!row.fields.empty()) rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string dataFilePath(std::string_view name) {
+    return std::string(WENDMOOR_DATA_DIR) + "/" + std::string(name);
+}
+
+std::string readDataFile(std::string_view name) {
+    const std::string path = dataFilePath(name);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw DataFileError(path + ":0: cannot be read");
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int dataInteger(std::string_view source, const DataRow& row, std::size_t field) {
+    const std::string& text = row.fields.at(field);
+    int value = 0;
+    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (problem != std::errc{} || end != text.data() + text.size())
+        failDataRow(source, row.line, "\"" + text + "\" is not a whole number");
+    return value;
+}
+
+} // namespace wm

@@ -1,0 +1,122 @@
+// The headless driver plays the real game from scripts; reviewers rely on its commands and outputs.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "drive/driver.h"
+
+namespace wm {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+class DriverTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        out = fs::temp_directory_path() / ("wm58-drive-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(out);
+    }
+    void TearDown() override { fs::remove_all(out); }
+
+    int run(const std::vector<std::string>& script, std::string* error = nullptr) {
+        std::vector<std::string> lines;
+        for (std::string line : script) {
+            for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
+                line.replace(at, 5, out.string());
+            lines.push_back(line);
+        }
+        std::string message;
+        const int status = driver.run("test.script", lines, message);
+        if (error) *error = message;
+        return status;
+    }
+
+    fs::path out;
+    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
+};
+
+TEST_F(DriverTest, TheStartScreenMatchesTheExpectedText) {
+    std::ifstream in(fs::path(WENDMOOR_TESTS_DIR) / "scripts" / "start_screen.txt");
+    std::vector<std::string> script;
+    for (std::string line; std::getline(in, line);) script.push_back(line);
+    ASSERT_EQ(run(script), 0);
+    EXPECT_EQ(readFile(out / "start-screen.txt"),
+              readFile(fs::path(WENDMOOR_TESTS_DIR) / "expected" / "start-screen.txt"));
+}
+
+TEST_F(DriverTest, AFailingCommandNamesItsLine) {
+    std::string error;
+    EXPECT_EQ(run({"# a comment", "", "click 1 2 left"}, &error), 1);
+    EXPECT_EQ(error, "test.script:3: click: the third argument can only be \"right\"");
+    EXPECT_EQ(run({"frobnicate"}, &error), 1);
+    EXPECT_EQ(error, "test.script:1: unknown command \"frobnicate\"");
+}
+
+TEST_F(DriverTest, TicksNeedARunningGame) {
+    std::string error;
+    EXPECT_EQ(run({"ticks 3"}, &error), 1);
+    EXPECT_EQ(error, "test.script:1: ticks: no game is running");
+}
+
+TEST_F(DriverTest, ANewGameRunsTheClockThreeTicksAMinute) {
+    ASSERT_EQ(run({"new-game 25 Sunday", "ticks 7", "state %OUT%/state.json"}), 0);
+    const std::string state = readFile(out / "state.json");
+    EXPECT_NE(state.find("\"clock\":3,"), std::string::npos) << state.substr(0, 200);
+    EXPECT_NE(state.find("\"tickPhase\":2,"), std::string::npos);
+    EXPECT_NE(state.find("\"difficulty\":25,"), std::string::npos);
+    EXPECT_NE(state.find("\"dayName\":\"Sunday\""), std::string::npos);
+    // Sunday at "Very hard": 2 x (25 div 5) + 25
+    EXPECT_NE(state.find("\"target\":35,"), std::string::npos);
+    EXPECT_NE(state.find("\"locations\":["), std::string::npos);
+    EXPECT_NE(state.find("\"lines\":[{\"entryPlace\":55,\"signalIndex\":169"), std::string::npos);
+}
+
+TEST_F(DriverTest, QuittingBeforeTheEndAsksAndNoGoesOnWithoutATick) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "ticks 2", "answer no", "key Q", "state %OUT%/after-no.json",
+                   "answer yes", "key q", "messages %OUT%/messages.txt"}),
+              0);
+    EXPECT_EQ(readFile(out / "messages.txt"), "question Do you really want to quit?\n"
+                                              "question Do you really want to quit?\n");
+    const std::string afterNo = readFile(out / "after-no.json");
+    EXPECT_NE(afterNo.find("\"tickPhase\":1,"), std::string::npos); // still two ticks in
+    EXPECT_NE(afterNo.find("\"gameRunning\":1,"), std::string::npos);
+    EXPECT_TRUE(driver.host().terminated());
+    EXPECT_TRUE(driver.game().flags.gameOver);
+}
+
+TEST_F(DriverTest, SpeedKeysStopAtTheEndsOfTheTable) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "key -", "key -", "key -", "key -", "state %OUT%/slow.json"}), 0);
+    EXPECT_NE(readFile(out / "slow.json").find("\"speedIndex\":8,"), std::string::npos);
+    EXPECT_EQ(driver.host().caption(Widget::Label2), "x 1");
+}
+
+TEST_F(DriverTest, TheTopPanelShowsTheTimeWithItsTickDots) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "ticks 1", "state %OUT%/1.json", "ticks 1", "state %OUT%/2.json",
+                   "ticks 1", "state %OUT%/3.json"}),
+              0);
+    EXPECT_NE(readFile(out / "1.json").find("\"timeCaption\":\" 0.01 .  \""), std::string::npos);
+    EXPECT_NE(readFile(out / "2.json").find("\"timeCaption\":\" 0.01 .. \""), std::string::npos);
+    EXPECT_NE(readFile(out / "3.json").find("\"timeCaption\":\" 0.02    \""), std::string::npos);
+    EXPECT_NE(readFile(out / "3.json").find("\"speedCaption\":\"Speed x 4\""), std::string::npos);
+}
+
+TEST_F(DriverTest, AGameLeftByTheEndOfAScriptCannotBeDrivenFurther) {
+    ASSERT_EQ(run({"new-game 5 Weekday"}), 0);
+    std::string error;
+    EXPECT_EQ(run({"ticks 1"}, &error), 1);
+    EXPECT_EQ(error, "test.script:1: the game was left when the previous script ended inside it");
+}
+
+} // namespace
+} // namespace wm
