@@ -6,6 +6,11 @@
 #include "display/top_panel.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
+#include "world/build_context.h"
+#include "world/data_file.h"
+#include "world/engine_builders.h"
+#include "world/location_table.h"
+#include "world/sheds.h"
 
 namespace wm {
 
@@ -80,10 +85,33 @@ void ResetGameState(Game& g) {
     g.console.ClearHistory();
 }
 
-void BuildDayIndependentTables(Game&) {}
+namespace {
+BuildContext buildContext(Game& g) {
+    return BuildContext{g.state, [&g](int n) { return g.rand(n); },
+                        [&g](std::string_view m) { g.console.ShowError(m); },
+                        [&g](std::string_view m) { g.console.ShowNotice(m); }, loadedShedTable()};
+}
+} // namespace
+
+bool BuildDayIndependentTables(Game& g) {
+    try {
+        buildLocationTable(g.state);
+        BuildContext context = buildContext(g);
+        buildEngineTable(context);
+        return true;
+    } catch (const DataFileError& error) {
+        // A damaged or missing data file is an installation fault, reported like a missing font.
+        g.console.FatalSetupError(error.what());
+        g.host.terminate();
+        return false;
+    }
+}
 
 void SetUpNewGame(Game& g) {
     GameState& s = g.state;
+    // Every game draws its engines' running numbers and facings afresh.
+    BuildContext context = buildContext(g);
+    buildEngineTable(context);
     s.shiftStart = 1;
     s.shiftEnd = 1439;
     s.score = 0;

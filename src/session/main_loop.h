@@ -10,8 +10,9 @@ struct GameState;
 
 /// The start-up reset of everything that is not the day's timetable.
 void ResetGameState(Game& game);
-/// The lines, locations and engines, which do not depend on the day.
-void BuildDayIndependentTables(Game& game);
+/// The lines, locations and engines, which do not depend on the day; false (after the fatal box) when the
+/// game's data cannot be read.
+bool BuildDayIndependentTables(Game& game);
 /// Builds the chosen day's tables and starting position.
 void SetUpNewGame(Game& game);
 /// Writes the day's working timetable to a file.

@@ -97,7 +97,7 @@ void TForm1::StartUpSetup() {
     g.host.setEnabled(Widget::Resume, true);
 
     ResetGameState(g);
-    BuildDayIndependentTables(g);
+    if (!BuildDayIndependentTables(g)) return;
     g.state.clock = -1;
     DrawStartScreen(g);
 }

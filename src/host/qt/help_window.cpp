@@ -53,7 +53,7 @@ void HelpWindow::loadContexts() {
 }
 
 void HelpWindow::showContents() {
-    if (ready_) browser_->setSource(topicUrl("topics/index.html"));
+    if (ready_) browser_->setSource(topicUrl("topics/topics.html"));
     show();
     raise();
 }
