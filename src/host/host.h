@@ -55,7 +55,7 @@ enum class Widget {
 };
 
 /// Parameters of an open or save file dialog.
-struct FileDialogSpec {
+struct FileDialogOptions {
     std::string title;      // empty: the platform's default title
     std::string defaultExt; // without the dot
     std::string fileName;   // proposed name
@@ -176,8 +176,8 @@ class Host {
     /// A one-line input box; nullopt when cancelled.
     virtual std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                                 std::string_view defaultText) = 0;
-    virtual std::optional<std::string> openFileDialog(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> openFileDialog(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogOptions& options) = 0;
     /// The select-game dialog; it closes only through its OK button.
     virtual GameChoice selectGameDialog(std::string_view simulationName) = 0;
     /// The options dialog; true when closed with OK (values then hold the player's choice).

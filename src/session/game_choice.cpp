@@ -1,6 +1,7 @@
 #include "session/game_choice.h"
 
 #include "world/game_state.h"
+#include "world/reference_tables.h"
 
 namespace wm {
 
@@ -9,20 +10,7 @@ void ApplyGameChoice(GameState& state, const GameChoice& choice) {
     state.difficulty = 5 * item + 5;
     // No day chosen (or anything past Sunday) gives Sunday.
     state.dayCode = choice.dayItem >= 0 && choice.dayItem <= 2 ? choice.dayItem + 5 : 7;
-    switch (state.dayCode) {
-    case 5:
-        state.dayName = "Weekday";
-        break;
-    case 6:
-        state.dayName = "Saturday";
-        break;
-    case 7:
-        state.dayName = "Sunday";
-        break;
-    default:
-        state.dayName = "error";
-        break;
-    }
+    state.dayName = std::string(dayNameFor(state.dayCode));
 }
 
 } // namespace wm

@@ -1,5 +1,6 @@
 #include "session/main_loop.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "console/settings.h"
@@ -193,24 +194,25 @@ void PaintCurrentDisplay(Game& g) {
     }
 }
 
-void SlowerClicked(Game& g) {
+namespace {
+/// The speed buttons and keys: a step along the speed table while the clock runs, one tick in single step.
+void changeSpeed(Game& g, int step) {
     if (g.console.options().clockRunning) {
-        if (g.clock.speedIndex < 8) ++g.clock.speedIndex;
+        g.clock.speedIndex = std::clamp(g.clock.speedIndex + step, 1, 8);
     } else {
         g.clock.singleStepRequested = true;
         g.clock.cycleDone = true;
     }
     RefreshTopPanel(g);
 }
+} // namespace
+
+void SlowerClicked(Game& g) {
+    changeSpeed(g, +1);
+}
 
 void FasterClicked(Game& g) {
-    if (g.console.options().clockRunning) {
-        if (g.clock.speedIndex > 1) --g.clock.speedIndex;
-    } else {
-        g.clock.singleStepRequested = true;
-        g.clock.cycleDone = true;
-    }
-    RefreshTopPanel(g);
+    changeSpeed(g, -1);
 }
 
 void ConfirmQuit(Game& g) {
@@ -240,16 +242,17 @@ void CommandCycle(Game& g) {
                                                   : tickSeconds(g.clock.speedIndex) * 1000);
     EnableWaitingMenus(g, true);
 
+    const auto inputArrived = [&g] {
+        return g.input.clicked || g.input.timerFired || g.input.commandPending || g.input.keyboardMove;
+    };
     bool stepped = false;
-    while (!g.input.clicked && !g.input.timerFired && !g.input.commandPending && !g.input.keyboardMove &&
-           !g.clock.endRequested) {
+    while (!inputArrived() && !g.clock.endRequested) {
         g.host.processEvents(true);
         if (g.clock.singleStepRequested) {
             stepped = true;
             break;
         }
-        if (g.input.clicked || g.input.timerFired || g.input.commandPending || g.input.keyboardMove) break;
-        g.host.sleepMs(100);
+        if (!inputArrived()) g.host.sleepMs(100);
     }
 
     g.input.timerFired = false;

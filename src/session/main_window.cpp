@@ -24,15 +24,15 @@ std::string cut(std::string s, std::size_t limit) {
 
 TForm1::TForm1(Game& game) : game_(game) {}
 
-FileDialogSpec TForm1::savedGameOpenSpec(const std::string& folder) {
+FileDialogOptions TForm1::savedGameOpenDialog(const std::string& folder) {
     return {"", "sav", "WM58", "Saved positions|*.sav|All|*.*", folder, true};
 }
 
-FileDialogSpec TForm1::savedGameSaveSpec(const std::string& folder) {
+FileDialogOptions TForm1::savedGameSaveDialog(const std::string& folder) {
     return {"Save your position", "sav", "WM58", "Saved positions|*.sav|All|*.*", folder, false};
 }
 
-FileDialogSpec TForm1::timetableSaveSpec(const std::string& folder) {
+FileDialogOptions TForm1::timetableSaveDialog(const std::string& folder) {
     return {"Create a WTT file", "txt", "WM58WTT", "WTT files|*.txt|All|*.*", folder, false};
 }
 
@@ -274,7 +274,7 @@ void TForm1::NewClick() {
     ApplyGameChoice(g.state, choice);
     g.state.clock = g.state.shiftStart;
     SetUpNewGame(g);
-    const auto wtt = g.host.saveFileDialog(timetableSaveSpec(g.text.workingFolder));
+    const auto wtt = g.host.saveFileDialog(timetableSaveDialog(g.text.workingFolder));
     if (wtt) {
         g.text.workingFolder = folderOf(*wtt);
         g.host.setSettingsFolder(g.text.workingFolder);
@@ -298,7 +298,7 @@ void TForm1::ResumeClick() {
     Game& g = game_;
     if (!g.flags.atStartScreen) return;
     g.state.clock = -1;
-    const auto file = g.host.openFileDialog(savedGameOpenSpec(g.text.workingFolder));
+    const auto file = g.host.openFileDialog(savedGameOpenDialog(g.text.workingFolder));
     if (!file) return;
     g.text.savedGameName = cut(*file, SavedGameNameLimit);
     const bool loaded = LoadGame(g, *file);
@@ -318,7 +318,7 @@ void TForm1::RestartClick() {
     Game& g = game_;
     const int clock = g.state.clock;
     g.state.clock = -1;
-    const auto file = g.host.openFileDialog(savedGameOpenSpec(g.text.workingFolder));
+    const auto file = g.host.openFileDialog(savedGameOpenDialog(g.text.workingFolder));
     if (!file) {
         g.state.clock = clock;
         return;
@@ -346,7 +346,7 @@ void TForm1::Save1Click() {
 
 void TForm1::SaveAs1Click() {
     Game& g = game_;
-    const auto file = g.host.saveFileDialog(savedGameSaveSpec(g.text.workingFolder));
+    const auto file = g.host.saveFileDialog(savedGameSaveDialog(g.text.workingFolder));
     if (!file) return;
     g.text.savedGameName = cut(*file, SavedGameNameLimit);
     g.text.workingFolder = folderOf(*file);

@@ -49,9 +49,9 @@ class TForm1 : public WindowEvents {
     /// the day.
     void StartUpSetup();
 
-    static FileDialogSpec savedGameOpenSpec(const std::string& folder);
-    static FileDialogSpec savedGameSaveSpec(const std::string& folder);
-    static FileDialogSpec timetableSaveSpec(const std::string& folder);
+    static FileDialogOptions savedGameOpenDialog(const std::string& folder);
+    static FileDialogOptions savedGameSaveDialog(const std::string& folder);
+    static FileDialogOptions timetableSaveDialog(const std::string& folder);
 
   private:
     void startGame();

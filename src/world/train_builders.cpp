@@ -28,17 +28,17 @@ bool isBlank(std::string_view code) {
     return std::all_of(code.begin(), code.end(), [](char c) { return c == ' '; });
 }
 
-// A portion named by the spec, on the arrival: a departure code starts with a digit, a traffic name with a
-// letter. A name that finds nothing makes no portion.
-PortionIndex portionFromSpec(GameState& state, ArrivalIndex arrival, std::string_view spec) {
-    if (isBlank(spec)) return 0;
-    const unsigned char first = static_cast<unsigned char>(spec.front());
+// A portion named by its timetable entry, on the arrival: a departure code starts with a digit, a traffic
+// name with a letter. A name that finds nothing makes no portion.
+PortionIndex portionFromName(GameState& state, ArrivalIndex arrival, std::string_view portionName) {
+    if (isBlank(portionName)) return 0;
+    const unsigned char first = static_cast<unsigned char>(portionName.front());
     if (std::isdigit(first)) {
-        const DepartureIndex departure = findDepartureByCode(state, spec);
+        const DepartureIndex departure = findDepartureByCode(state, portionName);
         return departure == 0 ? 0 : newPortion(state, arrival, 0, departure);
     }
     if (std::isalpha(first)) {
-        const TrafficIndex traffic = findTrafficByName(state, spec);
+        const TrafficIndex traffic = findTrafficByName(state, portionName);
         return traffic == 0 ? 0 : newPortion(state, arrival, traffic, state.traffic[traffic].departure);
     }
     return 0;
@@ -99,17 +99,18 @@ ArrivalIndex addArrival(BuildContext& context, int line, int hour, int minute, i
         if (arrival.loco != 0) state.locos[arrival.loco].where = whereOnArrival + index;
     }
 
-    if (arrival.time != 0) portionFromSpec(state, index, firstPortion);
+    if (arrival.time != 0) portionFromName(state, index, firstPortion);
 
     arrival.late = initialLateness(context.rand(lateDrawRange), state.difficulty);
     return index;
 }
 
-PortionIndex addArrivalPortion(BuildContext& context, std::string_view arrivalCode, std::string_view spec) {
+PortionIndex addArrivalPortion(BuildContext& context, std::string_view arrivalCode,
+                               std::string_view portionName) {
     GameState& state = context.state;
     const ArrivalIndex arrival = findArrivalByCode(state, arrivalCode);
     if (arrival == 0 || state.arrivals[arrival].time == 0) return 0;
-    return portionFromSpec(state, arrival, spec);
+    return portionFromName(state, arrival, portionName);
 }
 
 TrafficIndex addTraffic(BuildContext& context, int route, std::string_view name,

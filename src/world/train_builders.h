@@ -30,7 +30,8 @@ ArrivalIndex addArrival(BuildContext& context, int line, int hour, int minute, i
 int initialLateness(int draw, int difficulty);
 
 // A further portion at the tail of a running arrival's train, coupled to the one before it.
-PortionIndex addArrivalPortion(BuildContext& context, std::string_view arrivalCode, std::string_view spec);
+PortionIndex addArrivalPortion(BuildContext& context, std::string_view arrivalCode,
+                               std::string_view portionName);
 
 // A block of traffic, not yet worked, going forward on the departure named (none for four blanks).
 TrafficIndex addTraffic(BuildContext& context, int route, std::string_view name,

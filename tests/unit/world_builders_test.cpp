@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_build.h"
+
 #include <algorithm>
 #include <deque>
 #include <memory>
@@ -24,10 +26,10 @@ ShedTable smallShedTable() {
                             "9 10\n10 9\n", "districts.txt");
 }
 
-// Builders on a state with the location table and three engines (duties 421, 745, 900), a scripted
-// chance (each rand(n) takes the next scripted value, kept below n, or 0) and recorded messages.
-class WorldBuilders : public ::testing::Test {
+// Builders on a state with the location table and three engines (duties 421, 745, 900).
+class WorldBuilders : public ::testing::Test, protected ScriptedBuild {
   protected:
+    WorldBuilders() : ScriptedBuild(smallShedTable()) {}
     void SetUp() override {
         buildLocationTable(*state);
         state->shiftStart = 1;
@@ -38,25 +40,6 @@ class WorldBuilders : public ::testing::Test {
     }
 
     void draws(std::initializer_list<int> values) { script.assign(values.begin(), values.end()); }
-
-    std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    ShedTable sheds = smallShedTable();
-    std::deque<int> script;
-    std::vector<int> randCalls;
-    std::vector<std::string> errors;
-    std::vector<std::string> warnings;
-    BuildContext context{*state,
-                         [this](int n) {
-                             randCalls.push_back(n);
-                             int value = 0;
-                             if (!script.empty()) {
-                                 value = script.front();
-                                 script.pop_front();
-                             }
-                             return n <= 0 ? 0 : value % n;
-                         },
-                         [this](std::string_view text) { errors.emplace_back(text); },
-                         [this](std::string_view text) { warnings.emplace_back(text); }, sheds};
 };
 
 TEST(WorldLateness, DrawIsCappedByDifficulty) {

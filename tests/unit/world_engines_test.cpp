@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_build.h"
+
 #include <deque>
 #include <memory>
 #include <random>
@@ -39,28 +41,9 @@ ShedTable testShedTable() {
     return ShedTable::parse(testSheds, "sheds.txt", testDistricts, "districts.txt");
 }
 
-// Builders with a scripted chance: each rand(n) takes the next scripted value (kept below n), or 0 when
-// the script has run out; every call and message is recorded.
-class WorldEngines : public ::testing::Test {
+class WorldEngines : public ::testing::Test, protected ScriptedBuild {
   protected:
-    std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    ShedTable sheds = testShedTable();
-    std::deque<int> script;
-    std::vector<int> randCalls;
-    std::vector<std::string> errors;
-    std::vector<std::string> warnings;
-    BuildContext context{*state,
-                         [this](int n) {
-                             randCalls.push_back(n);
-                             int value = 0;
-                             if (!script.empty()) {
-                                 value = script.front();
-                                 script.pop_front();
-                             }
-                             return n <= 0 ? 0 : value % n;
-                         },
-                         [this](std::string_view text) { errors.emplace_back(text); },
-                         [this](std::string_view text) { warnings.emplace_back(text); }, sheds};
+    WorldEngines() : ScriptedBuild(testShedTable()) {}
 };
 
 TEST_F(WorldEngines, ShedTableRelatesDistricts) {

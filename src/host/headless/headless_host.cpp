@@ -4,6 +4,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "console/palette.h"
+
 namespace wm {
 
 namespace {
@@ -13,20 +15,10 @@ struct PaletteKey {
     char letter;
 };
 constexpr PaletteKey Key[] = {
-    {{192, 192, 192}, 's'}, // Silver
-    {{0, 0, 0}, 'k'},       // Black
-    {{255, 255, 255}, 'w'}, // White (also the highlight text)
-    {{0, 0, 139}, 'n'},     // Navy
-    {{0, 0, 160}, 'b'},     // Blue
-    {{160, 80, 0}, 'o'},    // Brown
-    {{255, 40, 40}, 'r'},   // Red
-    {{160, 32, 32}, 'd'},   // Dark red
-    {{104, 104, 104}, 'g'}, // Grey
-    {{255, 255, 72}, 'y'},  // Yellow
-    {{36, 255, 36}, 'e'},   // Green
-    {{0, 255, 255}, 'c'},   // Cyan
-    {{255, 0, 255}, 'm'},   // Magenta
-    {{220, 0, 220}, 'v'},   // Violet
+    {palette::Silver, 's'},  {palette::Black, 'k'},  {palette::White, 'w'}, {palette::Navy, 'n'},
+    {palette::Blue, 'b'},    {palette::Brown, 'o'},  {palette::Red, 'r'},   {palette::DarkRed, 'd'},
+    {palette::Grey, 'g'},    {palette::Yellow, 'y'}, {palette::Green, 'e'}, {palette::Cyan, 'c'},
+    {palette::Magenta, 'm'}, {palette::Violet, 'v'},
 };
 
 void appendLatin1(std::string& out, char ch) {
@@ -241,19 +233,19 @@ std::optional<std::string> HeadlessHost::inputBox(std::string_view, std::string_
     return answer->substr(5);
 }
 
-std::optional<std::string> HeadlessHost::openFileDialog(const FileDialogSpec&) {
+std::optional<std::string> HeadlessHost::openFileDialog(const FileDialogOptions&) {
     const auto answer = takeAnswer(isFile);
     if (!answer || *answer == "cancel") return std::nullopt;
     return answer->substr(5);
 }
 
-std::optional<std::string> HeadlessHost::saveFileDialog(const FileDialogSpec& spec) {
+std::optional<std::string> HeadlessHost::saveFileDialog(const FileDialogOptions& options) {
     const auto answer = takeAnswer(isFile);
     if (!answer || *answer == "cancel") return std::nullopt;
     std::string path = answer->substr(5);
     // As a save dialog does: a name without an extension gets the default one.
-    if (!spec.defaultExt.empty() && std::filesystem::path(path).extension().empty())
-        path += "." + spec.defaultExt;
+    if (!options.defaultExt.empty() && std::filesystem::path(path).extension().empty())
+        path += "." + options.defaultExt;
     return path;
 }
 

@@ -121,8 +121,8 @@ class HeadlessHost : public Host {
     bool askYesNo(std::string_view question) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override;
-    std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
-    std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> openFileDialog(const FileDialogOptions& options) override;
+    std::optional<std::string> saveFileDialog(const FileDialogOptions& options) override;
     GameChoice selectGameDialog(std::string_view simulationName) override;
     bool optionsDialog(OptionValues& values) override;
     void playSound(std::string_view fileName, bool wait) override;

@@ -259,14 +259,16 @@ TextExtent QtHost::measureText(std::string_view text, int pointSize) {
 void QtHost::setCanvasFont(int pointSize) {
     canvasFontSize_ = pointSize;
     canvasFont_ = consoleFont(pointSize);
-    cellHeight_ = QFontMetrics(canvasFont_).height() + 1;
+    canvasMetrics_ = std::make_unique<QFontMetrics>(canvasFont_);
+    cellHeight_ = canvasMetrics_->height() + 1;
 }
 
 void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
     if (canvas_->image.isNull()) return;
     QPainter painter(&canvas_->image);
+    if (!canvasMetrics_) setCanvasFont(canvasFontSize_);
     painter.setFont(canvasFont_);
-    const QFontMetrics metrics(canvasFont_);
+    const QFontMetrics& metrics = *canvasMetrics_;
     const QString s = latin1(text);
     const int width = metrics.horizontalAdvance(s);
     painter.fillRect(x, y, width, cellHeight_, qcolour(background));
@@ -482,25 +484,23 @@ std::optional<std::string> QtHost::inputBox(std::string_view title, std::string_
     return text.toLatin1().toStdString();
 }
 
-std::optional<std::string> QtHost::openFileDialog(const FileDialogSpec& spec) {
-    QFileDialog dialog(this, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
-                       qtFilter(spec.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
-    dialog.selectFile(QString::fromStdString(spec.fileName));
+std::optional<std::string> QtHost::runFileDialog(const FileDialogOptions& options, bool save) {
+    QFileDialog dialog(this, QString::fromStdString(options.title), QString::fromStdString(options.folder),
+                       qtFilter(options.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (options.mustExist) dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
+    dialog.selectFile(QString::fromStdString(options.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtHost::saveFileDialog(const FileDialogSpec& spec) {
-    QFileDialog dialog(this, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
-                       qtFilter(spec.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
-    dialog.selectFile(QString::fromStdString(spec.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+std::optional<std::string> QtHost::openFileDialog(const FileDialogOptions& options) {
+    return runFileDialog(options, false);
+}
+
+std::optional<std::string> QtHost::saveFileDialog(const FileDialogOptions& options) {
+    return runFileDialog(options, true);
 }
 
 GameChoice QtHost::selectGameDialog(std::string_view simulationName) {

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMainWindow>
 #include <QMap>
@@ -75,8 +76,8 @@ class QtHost : public QMainWindow, public Host {
     bool askYesNo(std::string_view question) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override;
-    std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
-    std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> openFileDialog(const FileDialogOptions& options) override;
+    std::optional<std::string> saveFileDialog(const FileDialogOptions& options) override;
     GameChoice selectGameDialog(std::string_view simulationName) override;
     bool optionsDialog(OptionValues& values) override;
     void playSound(std::string_view fileName, bool wait) override;
@@ -102,6 +103,7 @@ class QtHost : public QMainWindow, public Host {
     void buildPanel();
     void placeStartButtons();
     QFont consoleFont(int pointSize) const;
+    std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
     QAction* addItem(QMenu* menu, const char* component, const QString& caption,
                      const QKeySequence& shortcut = {});
     QWidget* widgetFor(Widget widget) const;
@@ -119,6 +121,7 @@ class QtHost : public QMainWindow, public Host {
     QString fontFamily_;
     int canvasFontSize_ = 12;
     QFont canvasFont_;
+    std::unique_ptr<QFontMetrics> canvasMetrics_; // measured once per font size, used by every drawText
     int cellHeight_ = 0;
     bool terminated_ = false;
     bool activatedOnce_ = false;
