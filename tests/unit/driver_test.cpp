@@ -111,6 +111,41 @@ TEST_F(DriverTest, TheTopPanelShowsTheTimeWithItsTickDots) {
     EXPECT_NE(readFile(out / "3.json").find("\"speedCaption\":\"Speed x 4\""), std::string::npos);
 }
 
+TEST_F(DriverTest, TheSelectGameAndOptionsDialogsTakeScriptedAnswers) {
+    // Item positions: "Very hard" and no day at all, which plays Sunday.
+    ASSERT_EQ(
+        run({"answer choice:4,-1", "menu New", "state %OUT%/new.json",
+             "answer options:clock=0,font=14,sound=0,log=1,wait=1,hide=1", "menu Options1",
+             "state %OUT%/single.json", "answer options:clock=1", "menu Options1", "state %OUT%/running.json",
+             "answer cancel", "menu Options1", "state %OUT%/cancelled.json"}),
+        0);
+    const std::string started = readFile(out / "new.json");
+    EXPECT_NE(started.find("\"difficulty\":25,"), std::string::npos);
+    EXPECT_NE(started.find("\"dayName\":\"Sunday\""), std::string::npos);
+    EXPECT_NE(started.find("\"gameRunning\":1,"), std::string::npos);
+
+    const std::string single = readFile(out / "single.json");
+    for (const char* field :
+         {"\"clockRunning\":0,", "\"fontSize\":14,", "\"sound\":0,", "\"scoreLogging\":1,",
+          "\"waitOnError\":1,", "\"hideLocoData\":1,", "\"tickPhase\":3,"})
+        EXPECT_NE(single.find(field), std::string::npos) << field;
+
+    // Switching the clock back on gives a tick at once.
+    const std::string running = readFile(out / "running.json");
+    EXPECT_NE(running.find("\"clockRunning\":1,"), std::string::npos);
+    EXPECT_NE(running.find("\"tickPhase\":2,"), std::string::npos);
+    EXPECT_NE(running.find("\"fontSize\":14,"), std::string::npos);
+
+    EXPECT_NE(readFile(out / "cancelled.json").find("\"clockRunning\":1,"), std::string::npos);
+}
+
+TEST_F(DriverTest, ABadOptionsAnswerIsRefusedWithItsKeys) {
+    std::string error;
+    EXPECT_EQ(run({"answer options:font=40"}, &error), 1);
+    EXPECT_NE(error.find("answer: bad options list \"font=40\""), std::string::npos) << error;
+    EXPECT_EQ(run({"answer options:colour=1"}, &error), 1);
+}
+
 TEST_F(DriverTest, AGameLeftByTheEndOfAScriptCannotBeDrivenFurther) {
     ASSERT_EQ(run({"new-game 5 Weekday"}), 0);
     std::string error;

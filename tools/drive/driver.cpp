@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "drive/state_json.h"
+#include "session/ask_location.h"
 
 namespace wm {
 
@@ -151,8 +152,21 @@ void Driver::execute(const std::string& line) {
         bool known = false;
         for (const char* p : plain) known = known || value == p;
         for (const char* prefix : {"text:", "file:", "choice:"}) known = known || value.rfind(prefix, 0) == 0;
+        if (value.rfind("options:", 0) == 0) {
+            OptionValues probe;
+            if (!applyOptionsAnswer(std::string_view(value).substr(8), probe))
+                throw ScriptFailure{"answer: bad options list \"" + value.substr(8) +
+                                    "\" (keys clock, log, sound, wait, hide as 0 or 1; font 6..26)"};
+            known = true;
+        }
         if (!known) throw ScriptFailure{"answer: unknown answer \"" + value + "\""};
         host_.queueAnswer(value);
+    } else if (command == "ask-location") {
+        need(1);
+        requireGame(command);
+        if (w[1] != "from" && w[1] != "to")
+            throw ScriptFailure{"ask-location: the question can only be \"from\" or \"to\""};
+        lastAskedLocation_ = AskLocation(*game_, w[1] == "from" ? AskFromQuestion : AskToQuestion);
     } else if (command == "ticks") {
         need(1);
         requireGame(command);

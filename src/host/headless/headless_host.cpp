@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 
 #include "console/palette.h"
@@ -268,9 +269,49 @@ GameChoice HeadlessHost::selectGameDialog(std::string_view) {
     return {};
 }
 
-bool HeadlessHost::optionsDialog(OptionValues&) {
-    const auto answer = takeAnswer(isOkCancel);
-    return answer && *answer == "ok";
+bool applyOptionsAnswer(std::string_view list, OptionValues& values) {
+    OptionValues changed = values;
+    while (!list.empty()) {
+        const auto comma = list.find(',');
+        const std::string_view item = list.substr(0, comma);
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        const auto equals = item.find('=');
+        if (equals == std::string_view::npos) return false;
+        const std::string_view key = item.substr(0, equals);
+        const std::string value(item.substr(equals + 1));
+        if (key == "font") {
+            char* end = nullptr;
+            const long size = std::strtol(value.c_str(), &end, 10);
+            // The dialog's track bar only offers these sizes.
+            if (value.empty() || *end != '\0' || size < 6 || size > 26) return false;
+            changed.fontSize = static_cast<int>(size);
+            continue;
+        }
+        if (value != "0" && value != "1") return false;
+        const bool on = value == "1";
+        if (key == "clock")
+            changed.clockRunning = on;
+        else if (key == "log")
+            changed.scoreLogging = on;
+        else if (key == "sound")
+            changed.sound = on;
+        else if (key == "wait")
+            changed.waitOnError = on;
+        else if (key == "hide")
+            changed.hideLocoData = on;
+        else
+            return false;
+    }
+    values = changed;
+    return true;
+}
+
+bool HeadlessHost::optionsDialog(OptionValues& values) {
+    const auto answer =
+        takeAnswer([](const std::string& a) { return isOkCancel(a) || a.rfind("options:", 0) == 0; });
+    if (!answer || *answer == "cancel") return false;
+    if (*answer == "ok") return true;
+    return applyOptionsAnswer(std::string_view(*answer).substr(8), values);
 }
 
 void HeadlessHost::playSound(std::string_view fileName, bool) {

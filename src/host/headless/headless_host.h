@@ -43,10 +43,15 @@ struct RecordedLine {
     int penWidth;
 };
 
-/// One queued answer to a dialog or box: "yes", "no", "ok", "cancel", "text:..", "file:..", "choice:N".
+/// One queued answer to a dialog or box: "yes", "no", "ok", "cancel", "text:..", "file:..", "choice:N",
+/// "options:KEY=VALUE,...".
 struct ScriptAnswer {
     std::string value;
 };
+
+/// Applies an options answer's "KEY=VALUE,..." list (keys clock, log, sound, wait, hide, font) to `values`;
+/// false, leaving `values` untouched, when a key or value is not one of those.
+bool applyOptionsAnswer(std::string_view list, OptionValues& values);
 
 class HeadlessHost : public Host {
   public:
