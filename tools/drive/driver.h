@@ -31,6 +31,9 @@ class Driver : public ScriptFeeder {
 
     void feedNext() override;
 
+    /// The place the last `ask-location` command's answer named, 0 for none.
+    int lastAskedLocation() const { return lastAskedLocation_; }
+
   private:
     void click(int column, int row, bool right);
     void key(const std::string& name);
@@ -45,6 +48,7 @@ class Driver : public ScriptFeeder {
     std::size_t current_ = 0;
     bool started_ = false;
     bool gameLeft_ = false;
+    int lastAskedLocation_ = 0;
 };
 
 /// The messages recorded so far, one a line, each prefixed by its kind.
