@@ -139,6 +139,27 @@ TEST_F(DriverTest, TheSelectGameAndOptionsDialogsTakeScriptedAnswers) {
     EXPECT_NE(readFile(out / "cancelled.json").find("\"clockRunning\":1,"), std::string::npos);
 }
 
+TEST_F(DriverTest, HelpIsReachedByTheMenuF1AndZ) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "menu Locos1", "menu Bonuses1", "menu Intro1", "menu Topics1",
+                   "key F1", "key Z"}),
+              0);
+    // The Yards screen is shown at the start, so the current context is that screen's.
+    EXPECT_EQ(driver.host().helpOpened(), (std::vector<int>{250, 300, 75, 4, 124, 124}));
+}
+
+TEST_F(DriverTest, OptionsWhileAnotherGameDialogIsOpenOnlySoundsTheNotifyCue) {
+    ASSERT_EQ(run({"new-game 5 Weekday"}), 0);
+    Game& game = driver.game();
+    game.flags.modalOpen = true;
+    driver.host().queueAnswer("options:clock=0");
+    game.console.options().sound = true;
+    const auto soundsBefore = driver.host().soundsPlayed().size();
+    driver.window().ComponentClick("Options1");
+    ASSERT_EQ(driver.host().soundsPlayed().size(), soundsBefore + 1);
+    EXPECT_EQ(driver.host().soundsPlayed().back(), "sndnotify.wav");
+    EXPECT_TRUE(game.console.options().clockRunning);
+}
+
 TEST_F(DriverTest, ABadOptionsAnswerIsRefusedWithItsKeys) {
     std::string error;
     EXPECT_EQ(run({"answer options:font=40"}, &error), 1);
