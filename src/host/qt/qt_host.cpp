@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,6 +14,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMediaDevices>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -518,20 +520,37 @@ bool QtHost::optionsDialog(OptionValues& values) {
 }
 
 void QtHost::playSound(std::string_view fileName, bool wait) {
-    const QString path = QString::fromStdString(executableFolder()) + fromUtf8(fileName);
     // A missing file or no audio device plays nothing and says nothing.
-    if (!QFileInfo::exists(path)) return;
-    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
-    sound_->stop();
-    sound_->setSource(QUrl::fromLocalFile(path));
-    sound_->play();
+    if (QMediaDevices::audioOutputs().isEmpty()) return;
+    const std::string path = executableFolder() + std::string(fileName);
+    if (!QFileInfo::exists(QString::fromStdString(path))) return;
+    std::unique_ptr<QSoundEffect>& effect = sounds_[path];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    }
+    // A new cue replaces one still playing.
+    if (playing_) playing_->stop();
+    playing_ = effect.get();
+    effect->play();
     if (!wait) return;
+    // The cues last under two seconds; the limit only guards against a device that never finishes.
+    constexpr int WaitLimitMs = 5000;
     QElapsedTimer elapsed;
     elapsed.start();
-    while ((sound_->isPlaying() || sound_->status() == QSoundEffect::Loading) && elapsed.elapsed() < 5000) {
+    while ((effect->status() == QSoundEffect::Loading || effect->isPlaying()) &&
+           elapsed.elapsed() < WaitLimitMs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(20);
+        QThread::msleep(10);
     }
+}
+
+std::vector<std::string> QtHost::soundsPlaying() const {
+    std::vector<std::string> names;
+    for (const auto& [path, effect] : sounds_)
+        if (effect->isPlaying() || (effect.get() == playing_ && effect->status() == QSoundEffect::Loading))
+            names.push_back(path.substr(path.find_last_of('/') + 1));
+    return names;
 }
 
 void QtHost::openHelp(int context) {

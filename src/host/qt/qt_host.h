@@ -8,7 +8,10 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QTimer>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "host/host.h"
 
@@ -48,6 +51,8 @@ class QtHost : public QMainWindow, public Host {
     const QImage& canvasImage() const { return canvas_->image; }
     /// Runs the first activation if the platform has not sent one (some platforms never activate).
     void ensureActivated();
+    /// The wave files sounding now (or loading to sound).
+    std::vector<std::string> soundsPlaying() const;
 
     // Host
     TextExtent measureText(std::string_view text, int pointSize) override;
@@ -127,7 +132,10 @@ class QtHost : public QMainWindow, public Host {
     bool activatedOnce_ = false;
     std::unique_ptr<QSettings> settings_;
     QString settingsFolder_;
-    std::unique_ptr<QSoundEffect> sound_;
+    /// One loaded effect per wave file, so a cue plays at once the second time; the last started one can
+    /// be stopped by the next.
+    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    QSoundEffect* playing_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
 };
 
