@@ -214,7 +214,8 @@ void HeadlessHost::messageShown(std::string_view kind, std::string_view text) {
     record(kind, text);
 }
 
-void HeadlessHost::messageBox(BoxKind, std::string_view text, int helpContext) {
+void HeadlessHost::messageBox(BoxKind kind, std::string_view text, int helpContext) {
+    boxes_.push_back({kind, helpContext, std::string(text)});
     record(helpContext == 261 ? "fatal" : "box", text);
     takeAnswer(isOkCancel);
 }

@@ -43,6 +43,13 @@ struct RecordedLine {
     int penWidth;
 };
 
+/// One box with an OK button as the game showed it.
+struct RecordedBox {
+    BoxKind kind;
+    int helpContext;
+    std::string text;
+};
+
 /// One queued answer to a dialog or box: "yes", "no", "ok", "cancel", "text:..", "file:..", "choice:N",
 /// "options:KEY=VALUE,...".
 struct ScriptAnswer {
@@ -83,6 +90,7 @@ class HeadlessHost : public Host {
     std::string screenDump() const;
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<std::string>& soundsPlayed() const { return sounds_; }
+    const std::vector<RecordedBox>& boxes() const { return boxes_; }
     const std::vector<int>& helpOpened() const { return helpOpened_; }
     const std::vector<RecordedLine>& lines() const { return lines_; }
     bool terminated() const { return terminated_; }
@@ -157,6 +165,7 @@ class HeadlessHost : public Host {
     std::vector<RecordedLine> lines_;
     std::vector<std::string> messages_;
     std::vector<std::string> sounds_;
+    std::vector<RecordedBox> boxes_;
     std::vector<int> helpOpened_;
     std::deque<ScriptAnswer> answers_;
     std::deque<GameChoice> gameChoices_;
