@@ -24,4 +24,20 @@ int lineHeadway(int line, int speedClass);
 // down yard takes longer on some lines and less on others.
 int arrivalRunningTime(int line, int group, int trainType);
 
+// The movement code's names for the same tables. The speed band is the speed class.
+inline int speedBand(int trainType) {
+    return speedClass(trainType);
+}
+// Minutes from the outer approach point to the edge of the layout for a train received in the group.
+inline int approachTime(int group, int line, int trainType) {
+    return arrivalRunningTime(line, group, trainType);
+}
+// Minutes from the layout's edge to its first place (or from the last place out), before the +1 of edgeTime.
+inline int edgeMinutes(int line, int band) {
+    return lineHeadway(line, band) - 1;
+}
+inline int edgeTime(int line, int trainType) {
+    return lineHeadway(line, speedBand(trainType));
+}
+
 } // namespace wm

@@ -46,6 +46,18 @@ TEST(WorldLineTables, YardTrainsTakeLessOnTheSouthLinesExceptTwentyThree) {
     EXPECT_EQ(arrivalRunningTime(23, 16, 10), 14);
 }
 
+TEST(WorldLineTables, ApproachAndEdgeTimesOfTheMovementCode) {
+    EXPECT_EQ(approachTime(16, 1, 12), 13 + 3); // slow freight into the up yard from the north
+    EXPECT_EQ(approachTime(17, 21, 9), 10 - 2);
+    EXPECT_EQ(approachTime(17, 23, 9), 10); // line 23 is never adjusted
+    EXPECT_EQ(approachTime(15, 2, 0), 4);
+    EXPECT_EQ(approachTime(15, 12, 0), 1);
+    EXPECT_EQ(edgeMinutes(1, 3), 8);
+    EXPECT_EQ(edgeTime(1, 0), 5);
+    EXPECT_EQ(edgeTime(23, 10), 4);
+    EXPECT_EQ(edgeTime(9, 8), 2);
+}
+
 TEST(WorldLineTables, OtherLinesAreNotAdjusted) {
     EXPECT_EQ(arrivalRunningTime(11, 16, 12), 1);
     EXPECT_EQ(arrivalRunningTime(16, 17, 9), 1);

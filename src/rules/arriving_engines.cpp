@@ -1,0 +1,133 @@
+#include "rules/arriving_engines.h"
+
+#include "world/game_state.h"
+#include "world/line_tables.h"
+
+namespace wm {
+
+namespace {
+constexpr int condNeedsCoal = 93;
+constexpr int condFacingFromLine = 94;
+constexpr int condOutOfUse = 95;
+constexpr int condNeedsServicing = 96;
+constexpr int condNeedsWater = 97;
+constexpr int condNeedsWaterToo = 98;
+constexpr int condAvailable = 99;
+
+constexpr int outOfUseWorkTicks = 3000;
+
+bool realEngine(LocoIndex engine) {
+    return engine > 0 && engine != noEngine;
+}
+
+int conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness, const Draw& rand) {
+    switch (condCode) {
+    case condNeedsCoal:
+        return conditionNeedsCoal;
+    case condFacingFromLine:
+    case condAvailable:
+        return conditionAvailable;
+    case condOutOfUse:
+        return conditionOutOfUse;
+    case condNeedsServicing:
+        return conditionNeedsServicing;
+    case condNeedsWater:
+    case condNeedsWaterToo:
+        return conditionNeedsWater;
+    default:
+        break;
+    }
+    if (condCode >= draw) return conditionNeedsWater;
+    // Only a harder level lets the draw reach the failure band: at "Very easy" 99 - 1 is beyond any draw.
+    if (draw > 99 - difficulty / 5) {
+        extraLateness += 10 + rand(difficulty);
+        return conditionNeedsRepair;
+    }
+    return conditionNeedsCoal;
+}
+
+int workTicksFor(int condition, int difficulty, const Draw& rand) {
+    switch (condition) {
+    case conditionNeedsServicing:
+        return 360 + 3 * rand(6 * difficulty);
+    case conditionNeedsRepair:
+        return 180 + 3 * rand(12 * difficulty);
+    case conditionOutOfUse:
+        return outOfUseWorkTicks;
+    default:
+        return 0;
+    }
+}
+
+/// Line or line pair whose pending arrival of the arrival's family this is.
+bool isPendingArrival(const GameState& state, ArrivalIndex arrival) {
+    const Arrival& a = state.arrivals[arrival];
+    if (a.line < 1 || a.line > lineCapacity) return false;
+    const Line& line = state.lines[a.line];
+    return (a.trainType >= 8 ? line.nextFreight : line.nextPassenger) == arrival;
+}
+} // namespace
+
+bool isMainLine(int line) {
+    switch (line) {
+    case 1:
+    case 2:
+    case 3:
+    case 7:
+    case 8:
+    case 20:
+    case 21:
+    case 22:
+    case 23:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand) {
+    Arrival& a = state.arrivals[arrival];
+    int lateness = a.late;
+    if (realEngine(a.loco)) {
+        Loco& engine = state.locos[a.loco];
+        const int draw = rand(99);
+        if (a.condCode != condNeedsCoal && a.condCode != condFacingFromLine && a.condCode != condNeedsWater &&
+            isMainLine(a.line))
+            engine.facing = a.group < a.line ? 1 : 0;
+        if (a.condCode == condFacingFromLine) engine.facing = a.line < a.group ? 1 : 0;
+        const int condition = conditionFromCode(a.condCode, draw, state.difficulty, lateness, rand);
+        engine.condition = condition;
+        engine.workTime = workTicksFor(condition, state.difficulty, rand);
+        if (realEngine(a.loco2)) {
+            Loco& second = state.locos[a.loco2];
+            second.facing = a.group < a.line ? 1 : 0;
+            second.condition = conditionAvailable;
+        }
+    }
+    const int runningTime = arrivalRunningTime(a.line, a.group, a.trainType);
+    // At the first minute of the shift trains already on the way need no spacing.
+    const int headway = state.clock != state.shiftStart ? lineHeadway(a.line, speedClass(a.trainType)) : 0;
+    if (a.time + lateness < runningTime + state.clock + 2)
+        lateness = runningTime + state.clock + headway - a.time;
+    if (lateness > a.late || a.late == 0) a.late = lateness;
+}
+
+bool bookReturningEngine(GameState& state, LocoIndex engine, ArrivalIndex arrival, int minutesLate,
+                         const Draw& rand) {
+    Arrival& a = state.arrivals[arrival];
+    const int runningTime = arrivalRunningTime(a.line, a.group, a.trainType);
+    if (a.late < runningTime + state.clock - a.time + 10) a.late = runningTime + state.clock - a.time + 10;
+    if (minutesLate > 30 && a.late < minutesLate - 30) a.late = minutesLate - 30;
+    if (a.loco == noEngine || a.loco == 0) {
+        a.loco = engine;
+        state.locos[engine].where = whereOnArrival + arrival;
+    } else {
+        a.loco2 = engine;
+        state.locos[engine].where = whereSecondEngineOnArrival + arrival;
+    }
+    if (!isPendingArrival(state, arrival)) return false;
+    drawArrivingEngine(state, arrival, rand);
+    return true;
+}
+
+} // namespace wm
