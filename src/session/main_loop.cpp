@@ -6,7 +6,9 @@
 #include "console/settings.h"
 #include "display/top_panel.h"
 #include "session/game.h"
+#include "session/completions.h"
 #include "session/help_contexts.h"
+#include "session/rule_outlet.h"
 #include "world/build_context.h"
 #include "world/data_file.h"
 #include "world/engine_builders.h"
@@ -277,13 +279,15 @@ void ClockTick(Game& g) {
     for (int i = 1; i <= RouteSections; ++i)
         if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
     if (s.branchTimer > 0) --s.branchTimer;
-    for (int id = 1; id <= 200; ++id) {
-        Location& place = s.locations[id];
-        if (place.busyTicks > 0) --place.busyTicks;
-    }
+    advancePlaces(g);
+    const RuleOutlet outlet = ruleOutlet(g);
+    advanceEngineWork(s, outlet);
     if (--g.clock.tickPhase <= 0) {
         g.clock.tickPhase = 3;
         ++s.clock;
+        applyPilotNeeds(s, outlet);
+        watchLightEngines(s, outlet);
+        // Autosave at whole hours is an option the game does not offer (its box is disabled).
         if (s.clock >= s.shiftEnd) g.clock.endRequested = true;
     }
     if (g.clock.quietTicks > 0) --g.clock.quietTicks;

@@ -166,6 +166,7 @@ void TForm1::FormHide() {
 
 void TForm1::FormClick() {
     Game& g = game_;
+    if (g.flags.modalOpen) return;
     g.clock.cycleDone = false;
     if (!g.input.commandPending) {
         g.input.commandPending = true;

@@ -18,16 +18,26 @@ void clearLocation(GameState& state, LocationId berth) {
     l.enginePairTicks = {};
 }
 
+namespace {
+/// What stands in a berth; the place's own description (kind, code, group) stays.
+void copyContents(const Location& from, Location& to) {
+    to.occState = from.occState;
+    to.occupant = from.occupant;
+    to.occState2 = from.occState2;
+    to.occupant2 = from.occupant2;
+    to.locoAt = from.locoAt;
+    to.endFlag = from.endFlag;
+    to.enginePairFlag = from.enginePairFlag;
+}
+} // namespace
+
+void keepContentsInBerth(GameState& state, LocationId place) {
+    copyContents(state.locations[place], state.locations[incomingBerth(place)]);
+}
+
 void mergeIncomingBerth(GameState& state, LocationId place) {
     Location& l = state.locations[place];
-    Location& berth = state.locations[incomingBerth(place)];
-    l.occState = berth.occState;
-    l.occupant = berth.occupant;
-    l.occState2 = berth.occState2;
-    l.occupant2 = berth.occupant2;
-    l.locoAt = berth.locoAt;
-    l.endFlag = berth.endFlag;
-    l.enginePairFlag = berth.enginePairFlag;
+    copyContents(state.locations[incomingBerth(place)], l);
     for (int p = 1; p <= 4; ++p) {
         const LocoIndex engine = l.locoAt[p];
         if (engine > 0 && engine != noEngine) state.locos[engine].where = place;

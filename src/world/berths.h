@@ -15,6 +15,9 @@ constexpr LocationId incomingBerth(LocationId place) {
 /// Empties every field of a berth: occupants and states, engine places, end flags and timers, busyTicks.
 void clearLocation(GameState& state, LocationId berth);
 
+/// The berth will hold, once the place's countdown runs out, what the place holds now.
+void keepContentsInBerth(GameState& state, LocationId place);
+
 /// The place takes over its incoming berth's state, occupant, engines and end flags; the berth is emptied
 /// and the engines' `where` follows them.
 void mergeIncomingBerth(GameState& state, LocationId place);

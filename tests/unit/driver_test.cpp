@@ -167,6 +167,52 @@ TEST_F(DriverTest, ABadOptionsAnswerIsRefusedWithItsKeys) {
     EXPECT_EQ(run({"answer options:colour=1"}, &error), 1);
 }
 
+TEST_F(DriverTest, PlusAtTheFastestSpeedChangesNothing) {
+    ASSERT_EQ(
+        run({"new-game 5 Weekday", "key +", "key +", "key +", "key +", "key +", "state %OUT%/fast.json"}), 0);
+    const std::string fast = readFile(out / "fast.json");
+    EXPECT_NE(fast.find("\"speedIndex\":1,"), std::string::npos);
+    EXPECT_NE(fast.find("\"clock\":1,"), std::string::npos); // keys are not ticks while the clock runs
+    EXPECT_EQ(driver.host().caption(Widget::Label2), "x 20");
+}
+
+TEST_F(DriverTest, InSingleStepEachPlusIsExactlyOneTick) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "answer options:clock=0", "menu Options1", "wait 60000",
+                   "state %OUT%/still.json", "key +", "state %OUT%/one.json", "key +", "key +",
+                   "state %OUT%/three.json", "screen %OUT%/screen.txt"}),
+              0);
+    EXPECT_NE(readFile(out / "still.json").find("\"clock\":1,\"difficulty\""), std::string::npos);
+    EXPECT_NE(readFile(out / "still.json").find("\"tickPhase\":3,"), std::string::npos);
+    EXPECT_NE(readFile(out / "one.json").find("\"tickPhase\":2,"), std::string::npos);
+    const std::string three = readFile(out / "three.json");
+    EXPECT_NE(three.find("\"clock\":2,"), std::string::npos);
+    EXPECT_NE(three.find("\"tickPhase\":3,"), std::string::npos);
+    EXPECT_NE(readFile(out / "screen.txt").find("Click + sign to right of Single Step to advance clock"),
+              std::string::npos);
+}
+
+TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
+    ASSERT_EQ(
+        run({"new-game 5 Weekday", "ticks 14", "screen %OUT%/before.txt", "ticks 1", "screen %OUT%/after.txt",
+             "state %OUT%/after.json", "key -", "screen %OUT%/reset.txt", "state %OUT%/reset.json"}),
+        0);
+    const std::string message = " Speeded up until next need for action ";
+    EXPECT_EQ(readFile(out / "before.txt").find(message), std::string::npos);
+    EXPECT_NE(readFile(out / "after.txt").find(message), std::string::npos);
+    EXPECT_NE(readFile(out / "after.json").find("\"speededUp\":1,"), std::string::npos);
+    EXPECT_NE(readFile(out / "reset.json").find("\"speededUp\":0,"), std::string::npos);
+    EXPECT_NE(readFile(out / "reset.json").find("\"quietTicks\":15,"), std::string::npos);
+    EXPECT_EQ(readFile(out / "reset.txt").find(message), std::string::npos);
+}
+
+TEST_F(DriverTest, TheShiftEndsAtItsLastMinuteWithoutAQuestion) {
+    ASSERT_EQ(run({"new-game 5 Sunday", "ticks 5000"}), 0);
+    EXPECT_TRUE(driver.game().flags.gameOver);
+    EXPECT_TRUE(driver.host().terminated());
+    EXPECT_EQ(driver.game().state.clock, 1439);
+    EXPECT_EQ(messagesText(driver.host()).find("question"), std::string::npos);
+}
+
 TEST_F(DriverTest, AGameLeftByTheEndOfAScriptCannotBeDrivenFurther) {
     ASSERT_EQ(run({"new-game 5 Weekday"}), 0);
     std::string error;

@@ -212,9 +212,12 @@ int Driver::run(const std::string& scriptName, const std::vector<std::string>& l
         if (!started_) startUp();
         for (;;) {
             feedNext();
-            // Waiting commands at the start screen have nothing to wait for.
-            if (host_.busyWithTimeOrTicks() && !game_->flags.gameRunning)
-                throw ScriptFailure{"no game is running"};
+            // Waiting commands at the start screen have nothing to wait for; after the end of the shift
+            // whatever was left of them is simply not needed.
+            if (host_.busyWithTimeOrTicks() && !game_->flags.gameRunning) {
+                if (!game_->flags.gameOver) throw ScriptFailure{"no game is running"};
+                host_.dropPendingTime();
+            }
         }
     } catch (const ScriptFinished&) {
         // A script that ends inside a running game unwinds the game's loops: that game cannot go on.

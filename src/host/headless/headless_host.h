@@ -82,6 +82,11 @@ class HeadlessHost : public Host {
     /// Lets virtual time pass before the next command is read.
     void letTimePass(int milliseconds) { waitUntil_ = now_ + milliseconds; }
     bool busyWithTimeOrTicks() const { return ticksToPass_ > 0 || waitUntil_ > now_; }
+    /// Forgets the ticks and time still to pass, as when the game they were for has ended.
+    void dropPendingTime() {
+        ticksToPass_ = 0;
+        waitUntil_ = now_;
+    }
 
     // what was recorded
     const RecordedCell& cell(int column, int row) const { return cells_[row - 1][column - 1]; }

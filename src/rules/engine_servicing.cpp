@@ -1,0 +1,159 @@
+#include "rules/engine_servicing.h"
+
+#include "console/time_format.h"
+#include "world/game_state.h"
+#include "world/loco_places.h"
+#include "world/rakes.h"
+#include "world/reference_tables.h"
+
+namespace wm {
+
+namespace {
+constexpr int coalingPoint = 37;   // "LCO"
+constexpr int locoCoalSiding = 33; // "LLC"
+constexpr int firstShedRoad = 41;
+constexpr int lastShedRoad = 46;
+constexpr int locoCoalTraffic = 6; // TrafficType row "Loco Coal"
+constexpr int cueSoon = 13;
+constexpr int cueOverdue = 15;
+
+bool locoCoalBeingWorked(const GameState& s) {
+    const Location& siding = s.locations[locoCoalSiding];
+    return siding.occState == occTraffic && siding.occupant > 0 &&
+           s.traffic[siding.occupant].trafficType == locoCoalTraffic;
+}
+
+bool standsIn(const GameState& s, int engine, int place) {
+    const Location& l = s.locations[place];
+    for (int p = 1; p <= 4; ++p)
+        if (l.locoAt[p] == engine) return true;
+    return false;
+}
+
+bool workCanGoOn(const GameState& s, const Loco& engine) {
+    if (engine.watering) return true;
+    if ((engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) &&
+        engine.where >= firstShedRoad && engine.where <= lastShedRoad)
+        return true;
+    return engine.condition == conditionNeedsCoal && engine.where == coalingPoint && locoCoalBeingWorked(s);
+}
+
+std::string placeCode(const GameState& s, int place) {
+    return std::string(s.locations[place].code.view());
+}
+
+/// The local lines, where light engines run between the yards and sidings.
+bool isLocalLine(int line) {
+    switch (line) {
+    case 9:
+    case 11:
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// A cancelled light engine takes with it every train it would have worked on.
+void cancelChain(GameState& s, DepartureIndex departure) {
+    for (int guard = 0; departure > 0 && guard <= departureCapacity; ++guard) {
+        s.departures[departure].state = departureGone;
+        const ArrivalIndex back = s.departures[departure].returnArrival;
+        if (back == 0) return;
+        departure = throughDeparture(s, back);
+    }
+}
+} // namespace
+
+void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
+    // One resync puts right every engine it can; doing it again in the same tick would change nothing.
+    bool resynced = false;
+    for (int i = 1; i <= s.locoCount; ++i) {
+        Loco& engine = s.locos[i];
+        if (!resynced && engine.where >= 1 && engine.where <= placeCount &&
+            s.locations[engine.where].busyTicks == 0 && !standsIn(s, i, engine.where)) {
+            syncAllLocoWhere(s);
+            resynced = true;
+        }
+        if (engine.workTime <= 0 || !workCanGoOn(s, engine)) continue;
+        if (--engine.workTime > 0) continue;
+        if (engine.watering) {
+            engine.watering = 0;
+            engine.condition = conditionAvailable;
+            // A train waiting for this water no longer needs it.
+            if (engine.where >= 1 && engine.where <= placeCount) {
+                const Location& place = s.locations[engine.where];
+                if (place.occState == occArrival && place.occupant > 0 &&
+                    s.arrivals[place.occupant].condCode == 98)
+                    s.arrivals[place.occupant].condCode = 99;
+            }
+        } else if (engine.condition == conditionNeedsCoal) {
+            engine.condition = conditionNeedsWater;
+            outlet.notice("Coaling complete on engine " + std::string(engine.number.view()) + " in " +
+                          placeCode(s, engine.where));
+        } else if (engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) {
+            engine.condition = conditionNeedsCoal;
+            outlet.notice("Work complete on engine " + std::string(engine.number.view()) + " in " +
+                          placeCode(s, engine.where));
+        }
+    }
+}
+
+void startCoaling(GameState& s, int engine, const RuleOutlet& outlet) {
+    Loco& e = s.locos[engine];
+    if (e.condition != conditionNeedsCoal) return;
+    e.workTime = 33 + outlet.rand(10);
+    if (!locoCoalBeingWorked(s)) outlet.notice("No loco coal available in LLC");
+}
+
+void applyPilotNeeds(GameState& s, const RuleOutlet& outlet) {
+    for (int m = 1; m <= s.lightEngineCount; ++m) {
+        const LightEngineMove& move = s.lightEngineMoves[m];
+        if (move.time != s.clock || move.loco <= 0 || move.loco == noEngine) continue;
+        Loco& engine = s.locos[move.loco];
+        const bool approaching = engine.where > placeCount && engine.where <= 2 * placeCount;
+        const int place = approaching ? engine.where - secondBerthOffset : engine.where;
+        if (place < 1 || place >= placeCount || s.locations[place].group != move.line) continue;
+        if (engine.condition >= move.flag) continue;
+        engine.condition = move.flag;
+        if (move.flag == conditionNeedsServicing) engine.workTime = 360 + 3 * outlet.rand(6 * s.difficulty);
+        static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
+        outlet.notice("Engine " + std::string(engine.number.view()) +
+                      (approaching ? " approaching " : " at ") + placeCode(s, place) +
+                      needs[move.flag >= 1 && move.flag <= 3 ? move.flag : 0]);
+    }
+}
+
+void watchLightEngines(GameState& s, const RuleOutlet& outlet) {
+    if (s.clock % 10 != 0) return;
+    for (int w = 1; w <= s.watchCount; ++w) {
+        const DepartureIndex d = s.watchList[w].departure;
+        Departure& departure = s.departures[d];
+        if (departure.state >= departureOnWayOut || departure.code.view().ends_with('$')) continue;
+        const std::string when = FormatTime(departure.time) + " " + std::string(departure.destination.view());
+        if (isLocalLine(departure.line)) {
+            if (departure.time + 15 < s.clock) {
+                cancelChain(s, d);
+            } else if (departure.time - 15 < s.clock) {
+                std::string booked;
+                if (departure.loco > 0 && departure.loco != noEngine) {
+                    const Loco& engine = s.locos[departure.loco];
+                    booked = std::string(engine.shed.view()) + std::string(locoClass(engine.classIndex).name);
+                }
+                outlet.cue(cueSoon);
+                outlet.notice("Local light engine departure " + when + " due soon: " + booked);
+            }
+        } else if (departure.time < s.clock) {
+            outlet.cue(cueOverdue);
+            outlet.notice("Light engine departure " + when + " overdue");
+        } else if (departure.time - 15 < s.clock) {
+            outlet.cue(cueSoon);
+            outlet.notice("Light engine departure " + when + " due soon");
+        }
+    }
+}
+
+} // namespace wm
