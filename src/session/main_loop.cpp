@@ -6,6 +6,7 @@
 #include "console/settings.h"
 #include "display/top_panel.h"
 #include "session/game.h"
+#include "session/approach_queues.h"
 #include "session/completions.h"
 #include "session/help_contexts.h"
 #include "session/rule_outlet.h"
@@ -13,6 +14,7 @@
 #include "world/data_file.h"
 #include "world/engine_builders.h"
 #include "world/location_table.h"
+#include "world/new_game.h"
 #include "world/sheds.h"
 
 namespace wm {
@@ -112,23 +114,45 @@ bool BuildDayIndependentTables(Game& g) {
 
 void SetUpNewGame(Game& g) {
     GameState& s = g.state;
-    // Every game draws its engines' running numbers and facings afresh.
     BuildContext context = buildContext(g);
-    buildEngineTable(context);
-    s.shiftStart = 1;
-    s.shiftEnd = 1439;
-    s.score = 0;
-    switch (s.dayCode) {
-    case 6:
-        s.target = 2 * s.difficulty + 160;
-        break;
-    case 7:
-        s.target = 2 * (s.difficulty / 5) + 25;
-        break;
-    default:
-        s.target = 2 * s.difficulty + 170;
-        break;
+    try {
+        buildNewGameTables(context, s.dayCode);
+    } catch (const DataFileError& error) {
+        // The day's files are part of the installation: a damaged one ends the run like a missing font.
+        g.host.messageBox(BoxKind::Error,
+                          std::string("An error has occurred\r\n") + error.what() + "\r\nRun cannot continue.", 0);
+        g.host.terminate();
+        return;
     }
+    s.score = 0;
+    // A day with no timetable still needs a target the rating can divide by.
+    if (s.target <= 0) s.target = 1;
+    g.console.ClearScreen();
+    nameNamedTrains(s, s.dayCode);
+    // Lines sharing an entry are prepared together, then chosen together.
+    prepareLine(g, 1);
+    chooseNextArrival(g, 1);
+    prepareLine(g, 2);
+    prepareLine(g, 3);
+    chooseNextArrival(g, 2);
+    chooseNextArrival(g, 3);
+    for (int line : {4, 5, 6}) prepareLine(g, line);
+    prepareLine(g, 7);
+    prepareLine(g, 8);
+    chooseNextArrival(g, 7);
+    chooseNextArrival(g, 8);
+    prepareLine(g, 19);
+    prepareLine(g, 20);
+    chooseNextArrival(g, 20);
+    prepareLine(g, 21);
+    chooseNextArrival(g, 21);
+    prepareLine(g, 22);
+    prepareLine(g, 23);
+    chooseNextArrival(g, 22);
+    chooseNextArrival(g, 23);
+    prepareLine(g, 24);
+    prepareLine(g, 25);
+    buildWatchList(s);
 }
 
 void WriteTimetableFile(Game& g, const std::string&) {

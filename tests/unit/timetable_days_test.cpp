@@ -129,7 +129,9 @@ TEST(TimetableData, EachDayHasItsSizesChancesAndLines) {
         // A rule naming another departure is decided after that departure has been built.
         std::set<std::string> built;
         for (const DepartureRow& row : day.departures) {
-            if (!row.chance.code.empty()) EXPECT_TRUE(built.count(row.chance.code)) << row.code;
+            if (!row.chance.code.empty()) {
+                EXPECT_TRUE(built.count(row.chance.code)) << row.code;
+            }
             built.insert(row.code);
         }
         EXPECT_EQ(day.departures[0].code, "421$");
@@ -158,7 +160,9 @@ TEST(TimetableData, WeekdayMixByTypeGroupAndLine) {
     const std::vector<int> order{2, 21, 20, 7, 1, 22, 3};
     for (std::size_t k = 0; k + 1 < order.size(); ++k) EXPECT_GT(lines[order[k]], lines[order[k + 1]]);
     for (const auto& [line, count] : lines)
-        if (std::find(order.begin(), order.end(), line) == order.end()) EXPECT_LT(count, lines[3]) << line;
+        if (std::find(order.begin(), order.end(), line) == order.end()) {
+            EXPECT_LT(count, lines[3]) << line;
+        }
 }
 
 TEST(TimetableData, ChanceColumnsAndTimesAreChecked) {
@@ -279,9 +283,13 @@ void expectWorkable(const GameState& s) {
         const Departure& d = dep(k);
         if (d.time == notRunningTime) continue;
         // Stock, power and load.
-        if (d.trainType != 8) EXPECT_GE(d.portionCount, 1) << d.code.str() << " has no stock";
+        if (d.trainType != 8) {
+            EXPECT_GE(d.portionCount, 1) << d.code.str() << " has no stock";
+        }
         const LocoClass& c = locoClass(s.locos[static_cast<std::size_t>(d.loco)].classIndex);
-        if (d.trainType == 0) EXPECT_GE(c.passengerPower, 5) << d.code.str();
+        if (d.trainType == 0) {
+            EXPECT_GE(c.passengerPower, 5) << d.code.str();
+        }
         if (c.name == "DMU  ")
             EXPECT_EQ(d.trainType, 4) << d.code.str();
         else if (d.trainType <= 7)
@@ -291,7 +299,9 @@ void expectWorkable(const GameState& s) {
         if (d.trainType >= 9) {
             EXPECT_LE(d.portionCount, c.freightPower + 5) << d.code.str();
         }
-        if (d.trainType == 9) EXPECT_GE(c.freightPower, 5) << d.code.str();
+        if (d.trainType == 9) {
+            EXPECT_GE(c.freightPower, 5) << d.code.str();
+        }
     }
     for (int k = 1; k <= s.trafficCount; ++k) {
         const Traffic& t = s.traffic[static_cast<std::size_t>(k)];
