@@ -171,15 +171,19 @@ void HeadlessHost::setTimerInterval(int milliseconds) {
     timerDue_ = now_ + milliseconds;
 }
 
-void HeadlessHost::fireTimerIfDue() {
-    if (timerInterval_ > 0 && now_ >= timerDue_ && handler_) {
-        timerInterval_ = 0; // one-shot
-        handler_->Timer1Timer();
-    }
+bool HeadlessHost::fireTimerIfDue() {
+    if (timerInterval_ <= 0 || now_ < timerDue_ || !handler_) return false;
+    timerInterval_ = 0; // one-shot
+    handler_->Timer1Timer();
+    return true;
 }
 
 void HeadlessHost::processEvents(bool waitingForPlayer) {
-    fireTimerIfDue();
+    if (fireTimerIfDue()) {
+        // Time spent in pauses already made the timer due: that event is one of the ticks asked for.
+        if (ticksToPass_ > 0) --ticksToPass_;
+        return;
+    }
     if (!waitingForPlayer) return;
     if (ticksToPass_ > 0) {
         if (timerInterval_ <= 0) throw ScriptFailure{"the clock is not running, so no tick can pass"};

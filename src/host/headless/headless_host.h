@@ -162,7 +162,7 @@ class HeadlessHost : public Host {
     void record(std::string_view kind, std::string_view text);
     /// Takes the front answer when `accept` likes it; otherwise the dialog keeps its default.
     std::optional<std::string> takeAnswer(bool (*accept)(const std::string&));
-    void fireTimerIfDue();
+    bool fireTimerIfDue();
     std::pair<int, int> cellAt(int x, int y) const;
     void markLineCell(int column, int row, char kind, Colour colour);
 
