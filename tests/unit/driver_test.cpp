@@ -206,7 +206,16 @@ TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
 }
 
 TEST_F(DriverTest, TheShiftEndsAtItsLastMinuteWithoutAQuestion) {
-    ASSERT_EQ(run({"new-game 5 Sunday", "ticks 5000"}), 0);
+    // A whole Weekday with no player input: the trains wait at the entries until the shift is over.
+    ASSERT_EQ(run({"new-game 5 Weekday", "state %OUT%/start.json", "ticks 5000"}), 0);
+    const std::string start = readFile(out / "start.json");
+    EXPECT_NE(start.find("\"departureCount\":"), std::string::npos);
+    const Game& game = driver.game();
+    for (int line : {1, 2, 7, 20, 21, 22}) {
+        const Location& entry = game.state.locations[game.state.lines[line].entryPlace];
+        EXPECT_EQ(entry.occState, occArrival) << "line " << line;
+        EXPECT_NE(entry.occupant, 0) << "line " << line;
+    }
     EXPECT_TRUE(driver.game().flags.gameOver);
     EXPECT_TRUE(driver.host().terminated());
     EXPECT_EQ(driver.game().state.clock, 1439);
