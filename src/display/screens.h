@@ -1,0 +1,19 @@
+#pragma once
+// The five layout screens: drawing a screen whole, the key menu below it, and changing screen.
+
+namespace wm {
+struct Game;
+
+inline constexpr int layoutScreenCount = 5; // 0 Common, 1 Shed, 2 North Junction, 3 Yards, 4 South Junction
+
+/// Draws layout screen n (0..4) completely: top panel, title, navigation panels, fixed labels, highlight
+/// bars, key menu, track and every place. The console must have been cleared if the screen changed.
+void DrawScreen(Game& game, int screen);
+
+/// Rows 27..29: "Press:", the five screen buttons in their alert colours and the six key items.
+void DrawKeyMenu(Game& game);
+
+/// Makes screen n current in display mode 0 with its help context, and asks for a full repaint.
+void ShowScreen(Game& game, int screen);
+
+} // namespace wm
