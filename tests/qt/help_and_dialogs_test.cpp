@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include "host/qt/end_dialog.h"
 #include "host/qt/help_window.h"
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
@@ -94,6 +95,16 @@ TEST(GameDialogs, TheSelectGameDialogMapsItsButtonsToItemPositions) {
         day->click();
         EXPECT_EQ(dialog.choice().dayItem, dialog.SelectDay->id(day));
     }
+}
+
+TEST(GameDialogs, TheEndOfSessionDialogNamesTheGameWhenItIsShown) {
+    wm::EndDialog dialog(nullptr, "Your rating is good.", "Actual score was  142 points",
+                         " Score was  71% of target");
+    EXPECT_EQ(dialog.windowTitle(), "TAVO end of session");
+    EXPECT_TRUE(dialog.SimName->text().isEmpty());
+    saveShot(dialog, "end-dialog.png");
+    EXPECT_EQ(dialog.SimName->text(), "Wendmoor Summer 1958");
+    EXPECT_EQ(dialog.Rating->text(), "Your rating is good.");
 }
 
 } // namespace
