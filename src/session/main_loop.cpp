@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "console/settings.h"
+#include "display/screens.h"
 #include "display/top_panel.h"
 #include "session/game.h"
 #include "session/approach_queues.h"
@@ -216,6 +217,7 @@ void PaintCurrentDisplay(Game& g) {
             c.ClearScreen();
             g.display.lastDrawnScreen = g.display.currentScreen;
         }
+        DrawScreen(g, g.display.currentScreen);
         c.RedrawBottomLines();
     }
 }
