@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "console/input_state.h"
 #include "host/host.h"
+#include "movement/move_context.h"
 #include "session/session_state.h"
 #include "world/game_state.h"
 
@@ -24,6 +25,7 @@ struct Game {
     ClockState clock;
     DisplayState display;
     SessionText text;
+    MoveContext move; // the move being ordered in this command cycle
     std::mt19937 random{0};
     /// Tests and tools fix the seed; play seeds from the time of day.
     bool hasFixedSeed = false;
