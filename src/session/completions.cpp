@@ -246,6 +246,11 @@ void advancePlaces(Game& g) {
     GameState& s = g.state;
     for (LocationId place = 1; place <= placeCount; ++place) {
         Location& l = s.locations[place];
+        // A coupling's flag is set when it starts; the countdown only keeps the engine from leaving.
+        for (std::size_t end = 0; end < 2; ++end) {
+            if (l.couplingTicks[end] > 0) --l.couplingTicks[end];
+            if (l.enginePairTicks[end] > 0) --l.enginePairTicks[end];
+        }
         if (l.busyTicks <= 0) continue;
         if (--l.busyTicks == 0) completePlace(g, place);
     }

@@ -1,0 +1,419 @@
+#include "session/place_orders.h"
+
+#include <string>
+
+#include "movement/reachability.h"
+#include "session/game.h"
+#include "session/main_loop.h"
+#include "world/berths.h"
+#include "world/group_names.h"
+#include "world/rakes.h"
+#include "world/reference_tables.h"
+
+namespace wm {
+
+namespace {
+constexpr int comingIn = 5;
+constexpr int engineComingIn = 6;
+constexpr int changingEnds = 8;
+constexpr int workInProgress = 9;
+constexpr int reversingDeparture = 11;
+
+constexpr int couplingTicks = 3;
+constexpr int waterTicks = 9;
+constexpr int dieselUnitClass = 1;
+constexpr int upYardTurntable = 113; // "UTT"
+constexpr int coalingPoint = 37;
+constexpr int firstShedRoad = 41;
+constexpr int lastShedRoad = 46;
+
+const char* const oneAtATime = "Only one action at a time per section, please";
+
+bool realEngine(int engine) {
+    return engine > 0 && engine != noEngine;
+}
+
+std::string code(const GameState& s, LocationId place) {
+    return std::string(s.locations[place].code.view());
+}
+
+bool isDieselUnit(const GameState& s, int engine) {
+    return realEngine(engine) && s.locos[engine].classIndex == dieselUnitClass;
+}
+
+int trainTypeHere(const GameState& s, const Location& l) {
+    if (l.occState == occArrival && l.occupant > 0) return s.arrivals[l.occupant].trainType;
+    if ((l.occState == occDeparture || l.occState == reversingDeparture) && l.occupant > 0)
+        return s.departures[l.occupant].trainType;
+    return -1;
+}
+
+/// Shows the coupling window's job; the window itself comes with the information window.
+void openCouplingWindow(Game& g) {
+    g.host.messageBox(
+        BoxKind::Information,
+        "Couple or uncouple the vehicles one by one in the coupling window (not in this version)", 221);
+}
+
+/// The refusals coupling and uncoupling share. True when the order may go on.
+bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
+    GameState& s = g.state;
+    const Location& l = s.locations[place];
+    if (l.kind != kindPlatform && l.kind != kindThroughRoad && l.kind != kindSiding) {
+        g.console.ShowNotice("Coupling/uncoupling not allowed there");
+        return false;
+    }
+    if (l.busyTicks > 0 && l.occState != occArrival && l.occState != occTraffic &&
+        l.occState != workInProgress) {
+        g.console.ShowNotice(oneAtATime);
+        return false;
+    }
+    if (trainTypeHere(s, l) == 8) {
+        g.console.ShowNotice("That is a light engine working");
+        return false;
+    }
+    if (l.occState == occArrival || l.occState == occDeparture || l.occState == reversingDeparture) {
+        for (int p = 1; p <= 4; ++p) {
+            if (isDieselUnit(s, l.locoAt[p])) {
+                g.console.ShowNotice("A DMU can not be coupled or uncoupled");
+                return false;
+            }
+        }
+    }
+    if (l.occState == occStock && rakeLength(s, l.occupant) >= 2 &&
+        (uncoupling || !allCoupled(s, l.occupant))) {
+        openCouplingWindow(g);
+        return false;
+    }
+    return true;
+}
+
+/// What an end of the place offers to couple: 1 the engine to the train, 2 the two engines, 0 nothing.
+int couplingOffer(const Location& l, int end) {
+    const int inner = end == lowEnd ? 2 : 3;
+    const int outer = end == lowEnd ? 1 : 4;
+    const bool train = l.occState != occEmpty;
+    const bool innerEngine = realEngine(l.locoAt[inner]);
+    const bool outerEngine = realEngine(l.locoAt[outer]);
+    if (train && (innerEngine || outerEngine) && !l.endFlag[static_cast<std::size_t>(end)]) return 1;
+    if (innerEngine && outerEngine && !l.enginePairFlag[static_cast<std::size_t>(end)]) return 2;
+    return 0;
+}
+
+/// Stock now coupled to its engine that makes up a departure due soon becomes that departure.
+void formDepartureFromStock(GameState& s, LocationId place) {
+    Location& l = s.locations[place];
+    if (l.occState != occStock || l.occupant <= 0) return;
+    const DepartureIndex d = s.portions[l.occupant].departure;
+    if (d <= 0) return;
+    const Departure& departure = s.departures[d];
+    if (departure.trainType >= 8 || departure.time - s.clock > 10 || !allReady(s, d)) return;
+    l.occState = occDeparture;
+    l.occupant = d;
+    s.departures[d].location = place;
+}
+} // namespace
+
+bool fitsUpYardTurntable(int classIndex) {
+    return (classIndex >= 2 && classIndex <= 10) || classIndex == 19 || classIndex == 21;
+}
+
+void CoupleOrder(Game& g, LocationId place) {
+    if (!couplingAllowed(g, place, false)) return;
+    GameState& s = g.state;
+    Location& l = s.locations[place];
+    const int low = couplingOffer(l, lowEnd);
+    const int high = couplingOffer(l, highEnd);
+    if (low == 0 && high == 0) {
+        g.console.ShowNotice("Nothing to couple");
+        return;
+    }
+    if (low != 0 && high != 0) {
+        openCouplingWindow(g);
+        return;
+    }
+    const int end = low != 0 ? lowEnd : highEnd;
+    const auto e = static_cast<std::size_t>(end);
+    const int inner = end == lowEnd ? 2 : 3;
+    const int outer = end == lowEnd ? 1 : 4;
+    if ((low != 0 ? low : high) == 1) {
+        // An engine alone at the outer place first draws up to the train.
+        if (!realEngine(l.locoAt[inner])) {
+            l.locoAt[inner] = l.locoAt[outer];
+            l.locoAt[outer] = 0;
+        }
+        l.endFlag[e] = 1;
+        l.couplingTicks[e] = couplingTicks;
+        formDepartureFromStock(s, place);
+        return;
+    }
+    l.enginePairFlag[e] = 1;
+    l.enginePairTicks[e] = couplingTicks;
+}
+
+void UncoupleOrder(Game& g, LocationId place) {
+    if (!couplingAllowed(g, place, true)) return;
+    GameState& s = g.state;
+    Location& l = s.locations[place];
+    const auto coupled = [&l](int end) {
+        const auto e = static_cast<std::size_t>(end);
+        return (l.endFlag[e] || l.enginePairFlag[e]) && l.couplingTicks[e] == 0 && l.enginePairTicks[e] == 0;
+    };
+    if (!l.endFlag[0] && !l.endFlag[1] && !l.enginePairFlag[0] && !l.enginePairFlag[1]) {
+        g.console.ShowNotice("Nothing to uncouple");
+        return;
+    }
+    int end = -1;
+    if (coupled(lowEnd) && coupled(highEnd)) {
+        if (l.occState == reversingDeparture)
+            end = highEnd;
+        else if (l.occState2 != occEmpty)
+            end = lowEnd;
+        else
+            return openCouplingWindow(g);
+    } else if (coupled(lowEnd)) {
+        end = lowEnd;
+    } else if (coupled(highEnd)) {
+        end = highEnd;
+    }
+    if (end < 0) {
+        g.console.ShowNotice("Nothing to uncouple");
+        return;
+    }
+    const auto e = static_cast<std::size_t>(end);
+    if (isDieselUnit(s, l.locoAt[end == lowEnd ? 2 : 3])) {
+        g.console.ShowNotice("Diesel unit cannot be uncoupled");
+        return;
+    }
+    if (l.endFlag[e] && l.enginePairFlag[e]) return openCouplingWindow(g);
+    if (l.endFlag[e]) {
+        l.endFlag[e] = 0;
+        l.couplingTicks[e] = couplingTicks;
+        return;
+    }
+    if (l.enginePairFlag[e]) {
+        l.enginePairFlag[e] = 0;
+        l.enginePairTicks[e] = couplingTicks;
+        return;
+    }
+    g.console.ShowNotice("Nothing to uncouple");
+}
+
+void WaterOrder(Game& g, LocationId place) {
+    GameState& s = g.state;
+    const Location& l = s.locations[place];
+    if (l.busyTicks > 0 && l.occState != occArrival && l.occState != workInProgress)
+        return g.console.NotPossible();
+    struct Column {
+        std::string_view code;
+        int firstPlace; // 0: the place counted by the engines present
+        int otherPlace;
+    };
+    static constexpr Column columns[] = {
+        {"LL4", 0, 0}, {"LL3", 0, 0}, {"LL1", 0, 0}, {"LS3", 3, 4}, {"PL1", 3, 4}, {"UFM", 3, 4},
+        {"P6S", 3, 4}, {"PL2", 3, 4}, {"BAY", 3, 4}, {"UG1", 3, 4}, {"UGL", 3, 4}, {"DFM", 2, 1},
+        {"P6N", 2, 1}, {"PL3", 2, 1}, {"DT1", 2, 1}, {"DT2", 2, 1},
+    };
+    int engine = 0;
+    for (const Column& column : columns) {
+        if (column.code != l.code.view()) continue;
+        if (column.firstPlace == 0) {
+            int count = 0;
+            for (int p = 1; p <= 4; ++p) count += realEngine(l.locoAt[p]) ? 1 : 0;
+            engine = count > 0 ? l.locoAt[count] : 0;
+        } else {
+            engine = realEngine(l.locoAt[column.firstPlace]) ? l.locoAt[column.firstPlace]
+                                                             : l.locoAt[column.otherPlace];
+        }
+        break;
+    }
+    if (!realEngine(engine)) return g.console.NotPossible();
+    Loco& e = s.locos[engine];
+    if (e.condition != conditionNeedsWater || e.watering || l.occState == comingIn ||
+        l.occState == engineComingIn)
+        return g.console.NotPossible();
+    e.workTime = waterTicks;
+    e.watering = 1;
+}
+
+namespace {
+/// The engine choice by the direction of the move, when the description could not settle it.
+void pickEngine(Game& g, LocationId from, LocationId to) {
+    const GameState& s = g.state;
+    const Location& l = s.locations[from];
+    MoveContext& m = g.move;
+    m.moveFrom = from;
+    m.moveTo = to;
+    m.moveUp = to > from;
+    const bool low = realEngine(l.locoAt[1]) || realEngine(l.locoAt[2]);
+    const bool high = realEngine(l.locoAt[3]) || realEngine(l.locoAt[4]);
+    if (l.kind == kindShedRoad) {
+        int last = 0;
+        for (int p = 1; p <= 4; ++p)
+            if (realEngine(l.locoAt[p])) last = p;
+        const int p = m.moveUp ? last : 1;
+        m = MoveContext{from, to, p, l.locoAt[p], 0, 0, false, to > from};
+        return;
+    }
+    if (l.kind == kindServicePoint || l.kind == kindTurntable) {
+        m = MoveContext{from, to, 1, l.locoAt[1], 0, 0, false, to > from};
+        return;
+    }
+    const bool facingEnd = m.moveUp ? high : low;
+    if (!(low && high) && !facingEnd) return; // only the far end has engines: the default choice stands
+    const int inner = m.moveUp ? 3 : 2;
+    const int outer = m.moveUp ? 4 : 1;
+    const auto end = static_cast<std::size_t>(m.moveUp ? highEnd : lowEnd);
+    m.rearEngine = 0;
+    m.secondEngine = 0;
+    if (realEngine(l.locoAt[inner])) {
+        m.placePicked = inner;
+        m.moveEngine = l.locoAt[inner];
+        if (l.enginePairFlag[end] && realEngine(l.locoAt[outer])) m.secondEngine = l.locoAt[outer];
+    } else {
+        m.placePicked = outer;
+        m.moveEngine = l.locoAt[outer];
+    }
+    m.withTrain = l.endFlag[end] != 0;
+    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty && realEngine(l.locoAt[2]))
+        m.rearEngine = l.locoAt[2];
+}
+
+bool workAtFromRefuses(Game& g, LocationId from) {
+    const GameState& s = g.state;
+    const Location& l = s.locations[from];
+    if (l.busyTicks <= 0) return false;
+    Console& c = g.console;
+    const int minutes = (l.busyTicks + 2) / 3;
+    if (l.kind == kindShedRoad) {
+        c.ShowNotice(oneAtATime);
+    } else if (l.kind == kindTurntable && l.occState == workInProgress) {
+        c.CompletionTime(minutes, "Turning");
+    } else if (l.occState == occArrival && s.arrivals[l.occupant].group == l.group) {
+        c.ShowNotice(g.move.withTrain ? "Please wait for the arrival to be ready" : oneAtATime);
+    } else if (l.occState == comingIn || l.occState == engineComingIn) {
+        c.ShowNotice(l.kind == kindTurntable ? "Please wait until the engine arrives"
+                                             : "Please let it come to a stand first");
+    } else if (l.occState == workInProgress) {
+        c.ShowNotice(l.kind == kindSiding ? "Please wait for the loading/shunting to be completed"
+                                          : "Please wait for the train to be ready");
+    } else {
+        c.ShowNotice(oneAtATime);
+    }
+    return true;
+}
+
+bool engineBusyRefuses(Game& g, LocationId from) {
+    const GameState& s = g.state;
+    const MoveContext& m = g.move;
+    if (!realEngine(m.moveEngine)) return false;
+    const Loco& e = s.locos[m.moveEngine];
+    const int minutes = (e.workTime + 2) / 3;
+    if (e.watering && e.workTime > 0) {
+        g.console.CompletionTime(minutes, "Watering");
+        return true;
+    }
+    if (from == coalingPoint && e.condition == conditionNeedsCoal && e.workTime > 0) {
+        g.console.CompletionTime(minutes, "Coaling");
+        return true;
+    }
+    if (from >= firstShedRoad && from <= lastShedRoad &&
+        (e.condition == conditionNeedsServicing || e.condition == conditionNeedsRepair) && e.workTime > 0) {
+        g.console.CompletionTime(minutes, "Repair/Service");
+        return true;
+    }
+    const Location& l = s.locations[from];
+    const auto end = static_cast<std::size_t>(m.placePicked >= 3 ? highEnd : lowEnd);
+    if (m.placePicked >= 1 && (l.couplingTicks[end] > 0 || l.enginePairTicks[end] > 0)) {
+        const bool coupling = l.couplingTicks[end] > 0 ? l.endFlag[end] != 0 : l.enginePairFlag[end] != 0;
+        g.console.ShowNotice(coupling ? "It is being coupled" : "It is being uncoupled");
+        return true;
+    }
+    return false;
+}
+
+/// A 'to' at the 'from' place: turning on a turntable, or a lone engine changing ends.
+void orderWithinPlace(Game& g, LocationId place) {
+    GameState& s = g.state;
+    Location& l = s.locations[place];
+    const MoveContext& m = g.move;
+    if (l.kind == kindTurntable) {
+        const int engine = l.locoAt[1];
+        if (!realEngine(engine)) return g.console.NotPossible();
+        if (place == upYardTurntable && !fitsUpYardTurntable(s.locos[engine].classIndex)) {
+            g.console.ShowNotice("The Up Yard turntable is too short to turn a " +
+                                 std::string(locoClass(s.locos[engine].classIndex).name));
+            return;
+        }
+        if (l.busyTicks > 0) return g.console.NotPossible();
+        l.busyTicks = g.rand(2) == 0 ? 6 : 9;
+        l.occState = workInProgress;
+        return;
+    }
+    const bool loneEngine = l.occState == occEmpty && l.kind != kindShedRoad && l.kind != kindServicePoint &&
+                            realEngine(m.moveEngine) && !isDieselUnit(s, m.moveEngine) && m.secondEngine == 0;
+    int engines = 0;
+    for (int p = 1; p <= 4; ++p) engines += realEngine(l.locoAt[p]) ? 1 : 0;
+    if (!loneEngine || engines != 1 || l.busyTicks > 0) return g.console.NotPossible();
+    // The berth holds the engine at the other end until the change is done.
+    keepContentsInBerth(s, place);
+    Location& berth = s.locations[incomingBerth(place)];
+    berth.locoAt = {};
+    berth.endFlag = {};
+    berth.locoAt[5 - m.placePicked] = m.moveEngine;
+    l.occState = changingEnds;
+    l.busyTicks = 2;
+}
+} // namespace
+
+bool CheckMove(Game& g, LocationId from, LocationId& to) {
+    GameState& s = g.state;
+    Console& c = g.console;
+    if (s.locations[to].kind == kindEntryPoint) ++to;
+    const Location& l = s.locations[from];
+    bool engines = false;
+    for (int p = 1; p <= 4; ++p) engines = engines || realEngine(l.locoAt[p]);
+    if (!engines) {
+        const Location& berth = s.locations[incomingBerth(from)];
+        if (l.occState == comingIn && berth.occState == occDeparture &&
+            s.departures[berth.occupant].trainType < 6)
+            c.ShowNotice("This train calls at " + groupName(l.group));
+        else if (l.occState == comingIn || l.occState == engineComingIn)
+            c.ShowNotice("Please wait for the move to be completed");
+        else
+            c.ShowNotice("Nothing to move");
+        return false;
+    }
+    if (to != from && !canReach(from, to)) {
+        c.NotPossible();
+        return false;
+    }
+    ResetSpeedUp(g);
+    pickEngine(g, from, to);
+    if (workAtFromRefuses(g, from)) return false;
+    const Location& target = s.locations[to];
+    if (to != from && target.busyTicks > 0 && target.occState != occArrival &&
+        target.occState != workInProgress) {
+        if (target.kind == kindExitPoint || target.kind == kindRunningSection)
+            c.RouteNotClear();
+        else
+            c.ShowNotice(oneAtATime);
+        return false;
+    }
+    if (engineBusyRefuses(g, from)) return false;
+    if (to == from) {
+        orderWithinPlace(g, from);
+        return false;
+    }
+    if (target.kind == kindShedRoad || target.kind == kindServicePoint || target.kind == kindTurntable) {
+        const bool lightArrivalInGroup = l.occState == occArrival && s.arrivals[l.occupant].trainType == 8 &&
+                                         s.arrivals[l.occupant].group == target.group;
+        if ((g.move.withTrain || g.move.secondEngine != 0) && !lightArrivalInGroup) {
+            c.ShowNotice("Only a single engine may be moved to " + code(s, to));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace wm
