@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "world/capacities.h"
-
 namespace wm {
 
 /// How a place is drawn at its spot; the widths are the cells from the spot's column.
@@ -23,7 +21,7 @@ enum class PlaceForm {
 };
 
 struct PlaceSpot {
-    LocationId location = 0;
+    int location = 0;        // location id
     int screen = 0;          // 0..4
     int column = 0, row = 0; // first cell (the hotspot's cell for a named place)
     int width = 0;           // cells covered

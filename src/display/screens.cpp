@@ -1,10 +1,18 @@
 #include "display/screens.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
+#include <map>
+#include <optional>
+#include <utility>
+
 #include "console/palette.h"
+#include "display/place_hook.h"
+#include "display/screen_plan.h"
 #include "display/top_panel.h"
+#include "display/track_drawing.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
 
@@ -64,10 +72,87 @@ void DrawKeyMenu(Game& game) {
     c.DefaultColours();
 }
 
+void FacilityStatus(Game& game, int column, int row, std::string_view name) {
+    Console& c = game.console;
+    c.GotoCell(column, row);
+    if (game.state.branchTimer == 0) {
+        c.SetTextColour(palette::Green);
+        c.WriteText(std::string(name) + " available");
+    } else {
+        c.WhiteOnRed();
+        c.WriteText("   " + std::string(name) + " out   ");
+    }
+    c.DefaultColours();
+}
+
+namespace {
+void drawPanels(Console& c, const ScreenPlan& plan) {
+    for (const NavigationPanel& panel : plan.panels)
+        for (std::size_t i = 0; i < panel.lines.size(); ++i) {
+            std::string text = panel.lines[i];
+            text.resize(static_cast<std::size_t>(panel.width), ' ');
+            c.WhiteOnBrown();
+            c.GotoCell(panel.column, panel.row + static_cast<int>(i));
+            c.WriteText(text);
+        }
+    c.DefaultColours();
+}
+
+// The cells of the screen's track, each drawn as the one piece its shapes make.
+void drawTrack(Game& game, const ScreenPlan& plan) {
+    struct Shapes {
+        std::optional<int> straight, rise, fall;
+    };
+    std::map<std::pair<int, int>, Shapes> cells; // (row, column)
+    for (const TrackCell& cell : plan.track) {
+        Shapes& s = cells[{cell.row, cell.column}];
+        (cell.shape == CellShape::Straight ? s.straight
+         : cell.shape == CellShape::Rise   ? s.rise
+                                           : s.fall) = cell.section;
+    }
+    for (const auto& [at, s] : cells) {
+        game.console.GotoCell(at.second, at.first);
+        if (s.straight && s.rise && s.fall)
+            DrawThreeWay(game, *s.straight, *s.rise, *s.fall);
+        else if (s.straight && s.rise)
+            DrawPointsUp(game, *s.straight, *s.rise);
+        else if (s.straight && s.fall)
+            DrawPointsDown(game, *s.straight, *s.fall);
+        else if (s.straight)
+            DrawTrack(game, *s.straight, 1);
+        else {
+            if (s.rise) DrawRiseTrack(game, *s.rise);
+            if (s.fall) game.console.GotoCell(at.second, at.first), DrawFallTrack(game, *s.fall);
+        }
+    }
+    for (const Crossover& x : plan.crossovers) {
+        game.console.GotoCell(x.column, x.row);
+        DrawCrossover(game, x.rising, x.falling, x.upperLeft, x.upperRight, x.lowerLeft, x.lowerRight);
+    }
+}
+} // namespace
+
 void DrawScreen(Game& game, int screen) {
     if (screen < 0 || screen >= layoutScreenCount) return;
+    const ScreenPlan& plan = standardScreenPlans()[static_cast<std::size_t>(screen)];
+    Console& c = game.console;
     RefreshTopPanel(game);
+    c.DefaultColours();
+    c.GotoCell(plan.title.column, plan.title.row);
+    c.SetTextColour(palette::Cyan);
+    c.WriteText(plan.title.text);
+    drawPanels(c, plan);
+    c.DefaultColours();
+    for (const ScreenText& label : plan.labels) {
+        c.GotoCell(label.column, label.row);
+        c.WriteText(label.text);
+    }
+    for (const HighlightBar& bar : plan.bars) c.HighlightCells(bar.column, bar.row, bar.width);
     DrawKeyMenu(game);
+    drawTrack(game, plan);
+    for (const PlaceSpot& spot : plan.spots) DrawPlace(game, spot);
+    for (const ScreenText& staff : plan.staff) FacilityStatus(game, staff.column, staff.row, staff.text);
+    c.DefaultColours();
 }
 
 void ShowScreen(Game& game, int screen) {

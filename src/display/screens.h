@@ -1,6 +1,8 @@
 #pragma once
 // The five layout screens: drawing a screen whole, the key menu below it, and changing screen.
 
+#include <string_view>
+
 namespace wm {
 struct Game;
 
@@ -12,6 +14,10 @@ void DrawScreen(Game& game, int screen);
 
 /// Rows 27..29: "Press:", the five screen buttons in their alert colours and the six key items.
 void DrawKeyMenu(Game& game);
+
+/// The state of the single line's token: name + " available" in Green when it is free, otherwise
+/// "   " + name + " out   " in White on Red.
+void FacilityStatus(Game& game, int column, int row, std::string_view name);
 
 /// Makes screen n current in display mode 0 with its help context, and asks for a full repaint.
 void ShowScreen(Game& game, int screen);

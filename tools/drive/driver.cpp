@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "display/screens.h"
 #include "drive/state_json.h"
 #include "session/ask_location.h"
 
@@ -151,7 +152,8 @@ void Driver::execute(const std::string& line) {
         static const char* plain[] = {"yes", "no", "ok", "cancel"};
         bool known = false;
         for (const char* p : plain) known = known || value == p;
-        for (const char* prefix : {"text:", "file:", "choice:"}) known = known || value.rfind(prefix, 0) == 0;
+        for (const char* prefix : {"text:", "file:", "choice:", "menu:"})
+            known = known || value.rfind(prefix, 0) == 0;
         if (value.rfind("options:", 0) == 0) {
             OptionValues probe;
             if (!applyOptionsAnswer(std::string_view(value).substr(8), probe))
@@ -175,6 +177,25 @@ void Driver::execute(const std::string& line) {
         need(1);
         requireGame(command);
         host_.letTimePass(number(w[1], "the milliseconds"));
+    } else if (command == "show-screen") {
+        need(1);
+        requireGame(command);
+        const int screen = number(w[1], "the screen");
+        if (screen < 0 || screen > 4) throw ScriptFailure{"show-screen: the screen is 0..4"};
+        // Drawn at once from a cleared console, as the main loop's paint would.
+        ShowScreen(*game_, screen);
+        game_->console.ClearScreen();
+        DrawScreen(*game_, screen);
+        game_->console.RedrawBottomLines();
+    } else if (command == "lock-sections") {
+        need(2);
+        requireGame(command);
+        const int ticks = number(w[1], "the ticks");
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            const int section = number(w[i], "a section");
+            if (section < 1 || section > 520) throw ScriptFailure{"lock-sections: a section is 1..520"};
+            game_->state.sectionTimer[static_cast<std::size_t>(section)] = ticks;
+        }
     } else if (command == "screen") {
         need(1);
         writeFile(rest(), host_.screenDump());

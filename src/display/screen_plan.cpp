@@ -1,0 +1,331 @@
+#include "display/screen_plan.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "display/hotspots.h"
+#include "world/data_file.h"
+
+namespace wm {
+
+namespace {
+
+constexpr int lastSection = 520;
+constexpr int bodyRows = 26; // rows 27..32 belong to the key menu and the message lines
+
+struct Point {
+    int x = 0, row = 0; // x: the border after column x (0 is the screen's left edge)
+    bool operator==(const Point&) const = default;
+};
+
+struct FormName {
+    std::string_view name;
+    PlaceForm form;
+};
+constexpr FormName formNames[] = {
+    {"labelled", PlaceForm::Labelled},   {"after", PlaceForm::LabelAfter},
+    {"compact", PlaceForm::CompactLeft}, {"compactr", PlaceForm::CompactRight},
+    {"status", PlaceForm::StatusCode},   {"approach", PlaceForm::Approach},
+    {"turntable", PlaceForm::Turntable}, {"box", PlaceForm::EnginesBox},
+    {"list", PlaceForm::EnginesList},    {"track", PlaceForm::Track},
+};
+
+bool isLocation(const std::string& node) {
+    return !node.empty() &&
+           std::all_of(node.begin(), node.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string rowText(const DataRow& row, std::size_t field) {
+    return row.fields.at(field);
+}
+
+void needFields(std::string_view source, const DataRow& row, std::size_t least, std::string_view shape) {
+    if (row.fields.size() < least)
+        failDataRow(source, row.line, std::string("a row is: ") + std::string(shape));
+}
+
+Point parsePoint(std::string_view source, const DataRow& row, std::size_t field) {
+    const std::string& text = row.fields.at(field);
+    const auto comma = text.find(',');
+    if (comma == std::string::npos) failDataRow(source, row.line, "\"" + text + "\" is not column,row");
+    DataRow pair{row.line, {text.substr(0, comma), text.substr(comma + 1)}};
+    return {dataInteger(source, pair, 0), dataInteger(source, pair, 1)};
+}
+
+// What stage one reads besides the finished parts of the plan: where junctions lie and how links bend.
+struct Layout {
+    std::map<std::string, std::pair<Point, int>> nodes;     // name -> point, line
+    std::map<int, std::pair<std::vector<Point>, int>> vias; // first section -> waypoints, line
+    std::map<int, std::pair<bool, int>> bendAtEnd;          // first section -> diagonal at the high end
+    std::vector<std::pair<Crossover, int>> crossovers;
+    std::vector<int> spotLines; // file line of each spot, for reports
+    std::set<int> reversed;     // places drawn with their low-id end on the right
+};
+
+// Stage one: every row read on its own.
+void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::string_view source) {
+    for (const DataRow& row : splitDataTable(text, source)) {
+        const std::string& kind = row.fields[0];
+        if (kind == "title") {
+            needFields(source, row, 3, "title, column, text");
+            plan.title = {dataInteger(source, row, 1), 1, rowText(row, 2)};
+        } else if (kind == "panel") {
+            needFields(source, row, 6, "panel, column, row, width, code, lines...");
+            NavigationPanel panel{dataInteger(source, row, 1),
+                                  dataInteger(source, row, 2),
+                                  dataInteger(source, row, 3),
+                                  dataInteger(source, row, 4),
+                                  {}};
+            for (std::size_t i = 5; i < row.fields.size(); ++i) panel.lines.push_back(row.fields[i]);
+            if (panel.code < firstScreenLink || panel.code > firstScreenLink + 4)
+                failDataRow(source, row.line, "a panel leads to a screen code 601..605");
+            plan.panels.push_back(panel);
+        } else if (kind == "label") {
+            needFields(source, row, 4, "label, column, row, text");
+            plan.labels.push_back(
+                {dataInteger(source, row, 1), dataInteger(source, row, 2), rowText(row, 3)});
+        } else if (kind == "bar") {
+            needFields(source, row, 4, "bar, column, row, width");
+            plan.bars.push_back(
+                {dataInteger(source, row, 1), dataInteger(source, row, 2), dataInteger(source, row, 3)});
+        } else if (kind == "staff") {
+            needFields(source, row, 3, "staff, column, row");
+            plan.staff.push_back({dataInteger(source, row, 1), dataInteger(source, row, 2), "Staff"});
+        } else if (kind == "spot") {
+            needFields(source, row, 8,
+                       "spot, code, id, column, row, width, form, section [, section2] [, label]");
+            PlaceSpot spot;
+            spot.screen = plan.screen;
+            spot.location = dataInteger(source, row, 2);
+            spot.column = dataInteger(source, row, 3);
+            spot.row = dataInteger(source, row, 4);
+            spot.width = dataInteger(source, row, 5);
+            const auto form = std::find_if(std::begin(formNames), std::end(formNames),
+                                           [&](const FormName& f) { return f.name == row.fields[6]; });
+            if (form == std::end(formNames))
+                failDataRow(source, row.line, "unknown form \"" + row.fields[6] + "\"");
+            spot.form = form->form;
+            spot.section = dataInteger(source, row, 7);
+            std::size_t next = 8;
+            if (row.fields.size() > next && isLocation(row.fields[next]))
+                spot.section2 = dataInteger(source, row, next++);
+            if (row.fields.size() > next && row.fields[next] != "rev") spot.label = row.fields[next++];
+            if (row.fields.size() > next && row.fields[next] == "rev")
+                layout.reversed.insert(spot.location), ++next;
+            if (row.fields.size() > next) failDataRow(source, row.line, "too many fields");
+            plan.spots.push_back(spot);
+            layout.spotLines.push_back(row.line);
+        } else if (kind == "node") {
+            needFields(source, row, 4, "node, name, column, row");
+            if (!layout.nodes
+                     .emplace(
+                         row.fields[1],
+                         std::pair{Point{dataInteger(source, row, 2), dataInteger(source, row, 3)}, row.line})
+                     .second)
+                failDataRow(source, row.line, "junction " + row.fields[1] + " is placed twice");
+        } else if (kind == "via") {
+            needFields(source, row, 3, "via, first section, column,row ...");
+            std::vector<Point> points;
+            for (std::size_t i = 2; i < row.fields.size(); ++i) points.push_back(parsePoint(source, row, i));
+            layout.vias[dataInteger(source, row, 1)] = {points, row.line};
+        } else if (kind == "bend") {
+            needFields(source, row, 3, "bend, first section, start or end");
+            if (row.fields[2] != "start" && row.fields[2] != "end")
+                failDataRow(source, row.line, "a bend is at the start or the end");
+            layout.bendAtEnd[dataInteger(source, row, 1)] = {row.fields[2] == "end", row.line};
+        } else if (kind == "crossover") {
+            needFields(source, row, 8,
+                       "crossover, column, row, upper left, upper right, lower left, lower right, "
+                       "rising|falling|both");
+            Crossover x{dataInteger(source, row, 1), dataInteger(source, row, 2), dataInteger(source, row, 3),
+                        dataInteger(source, row, 4), dataInteger(source, row, 5), dataInteger(source, row, 6),
+                        row.fields[7] != "falling",  row.fields[7] != "rising"};
+            layout.crossovers.emplace_back(x, row.line);
+        } else {
+            failDataRow(source, row.line, "unknown row kind \"" + kind + "\"");
+        }
+    }
+}
+
+// The cells of a stretch from a to b: straight along a's row and a diagonal to b's row, the diagonal next
+// to a when `diagonalFirst`, else next to b. Cells come in order from a.
+bool layStretch(Point a, Point b, bool diagonalFirst, std::vector<TrackCell>& cells) {
+    const bool reversed = b.x < a.x;
+    if (reversed) std::swap(a, b), diagonalFirst = !diagonalFirst;
+    const int across = b.x - a.x;
+    const int rise = a.row - b.row; // rows to climb, negative to fall
+    const int diagonal = std::abs(rise);
+    if (across < diagonal || (across == 0 && diagonal == 0 && !(a == b))) return false;
+    std::vector<TrackCell> laid;
+    int x = a.x;
+    int row = a.row;
+    auto straight = [&](int n) {
+        for (int i = 0; i < n; ++i) laid.push_back({++x, row, CellShape::Straight, 0});
+    };
+    auto slope = [&]() {
+        for (int i = 0; i < diagonal; ++i) {
+            if (rise > 0) {
+                laid.push_back({++x, row, CellShape::Rise, 0});
+                --row;
+            } else {
+                ++row;
+                laid.push_back({++x, row, CellShape::Fall, 0});
+            }
+        }
+    };
+    if (diagonalFirst)
+        slope(), straight(across - diagonal);
+    else
+        straight(across - diagonal), slope();
+    if (reversed) std::reverse(laid.begin(), laid.end());
+    cells.insert(cells.end(), laid.begin(), laid.end());
+    return true;
+}
+
+// Stage two: places and junctions resolved, and the track of every link with both ends on this screen.
+void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
+              const std::vector<TrackLink>& links) {
+    std::map<int, const PlaceSpot*> placed; // the first spot of a location carries its track
+    for (const PlaceSpot& spot : plan.spots) placed.emplace(spot.location, &spot);
+    auto end = [&](const std::string& node, bool highEnd, Point& point) {
+        if (isLocation(node)) {
+            const auto found = placed.find(std::atoi(node.c_str()));
+            if (found == placed.end()) return false;
+            const PlaceSpot& s = *found->second;
+            if (layout.reversed.count(s.location)) highEnd = !highEnd;
+            point = {highEnd ? s.column + s.width - 1 : s.column - 1, s.row};
+            return true;
+        }
+        const auto found = layout.nodes.find(node);
+        if (found == layout.nodes.end()) return false;
+        point = found->second.first;
+        return true;
+    };
+    std::set<int> used;
+    for (const TrackLink& link : links) {
+        Point from, to;
+        if (!end(link.low, true, from) || !end(link.high, false, to)) continue;
+        const int key = link.sections.empty() ? 0 : link.sections.front();
+        std::vector<Point> path{from};
+        int line = 0;
+        if (const auto via = layout.vias.find(key); key != 0 && via != layout.vias.end()) {
+            path.insert(path.end(), via->second.first.begin(), via->second.first.end());
+            used.insert(key);
+            line = via->second.second;
+        }
+        path.push_back(to);
+        // A diagonal lies next to the junction it leaves, so points fan out from it.
+        bool atEnd = isLocation(link.low);
+        if (const auto bend = layout.bendAtEnd.find(key); key != 0 && bend != layout.bendAtEnd.end())
+            atEnd = bend->second.first, line = bend->second.second;
+        std::vector<TrackCell> cells;
+        for (std::size_t i = 0; i + 1 < path.size(); ++i)
+            if (!layStretch(path[i], path[i + 1], !atEnd, cells))
+                failDataRow(source, line,
+                            "the link " + link.low + "-" + link.high + " cannot run from " +
+                                std::to_string(path[i].x) + "," + std::to_string(path[i].row) + " to " +
+                                std::to_string(path[i + 1].x) + "," + std::to_string(path[i + 1].row));
+        const std::size_t n = cells.size();
+        const std::size_t k = link.sections.size();
+        if (k > n)
+            failDataRow(source, line,
+                        "the link " + link.low + "-" + link.high + " has " + std::to_string(k) +
+                            " sections but only " + std::to_string(n) + " cells");
+        for (std::size_t i = 0; i < n; ++i) cells[i].section = k == 0 ? 0 : link.sections[i * k / n];
+        plan.track.insert(plan.track.end(), cells.begin(), cells.end());
+    }
+    for (const auto& [key, via] : layout.vias)
+        if (!used.count(key))
+            failDataRow(source, via.second, "no link drawn here starts with section " + std::to_string(key));
+    for (const auto& [x, line] : layout.crossovers) plan.crossovers.push_back(x);
+}
+
+// Stage three: the plan agrees with the click regions and its pieces do not collide.
+void check(const ScreenPlan& plan, const Layout& layout, std::string_view source,
+           const HotspotTable& hotspots) {
+    const std::string file(source);
+    auto fail = [&](const std::string& message) { throw DataFileError(file + ": " + message); };
+    for (std::size_t i = 0; i < plan.spots.size(); ++i) {
+        const PlaceSpot& s = plan.spots[i];
+        if (s.column < 1 || s.row < 1 || s.width < 1 || s.column + s.width - 1 > 100 || s.row > bodyRows)
+            failDataRow(source, layout.spotLines[i], "the place lies outside the screen's body");
+        if (s.section < 0 || s.section > lastSection || s.section2 < 0 || s.section2 > lastSection)
+            failDataRow(source, layout.spotLines[i], "a section is one of 1..520");
+    }
+    for (const Hotspot& h : hotspots.group(firstScreenGroup + plan.screen)) {
+        if (h.code >= firstScreenLink) {
+            const bool panel =
+                std::any_of(plan.panels.begin(), plan.panels.end(), [&](const NavigationPanel& p) {
+                    return p.column == h.left && p.row == h.top && p.column + p.width - 1 == h.right &&
+                           p.row + static_cast<int>(p.lines.size()) - 1 == h.bottom && p.code == h.code;
+                });
+            if (!panel) fail("no panel covers the link to screen code " + std::to_string(h.code));
+            continue;
+        }
+        const bool spot = std::any_of(plan.spots.begin(), plan.spots.end(), [&](const PlaceSpot& s) {
+            return s.location == h.code && s.column == h.left && s.row >= h.top && s.row <= h.bottom;
+        });
+        if (!spot)
+            fail("place " + std::to_string(h.code) + " is not drawn at its click cell " +
+                 std::to_string(h.left) + "," + std::to_string(h.top));
+    }
+    for (const TrackCell& cell : plan.track)
+        if (cell.column < 1 || cell.column > 100 || cell.row < 1 || cell.row > bodyRows)
+            fail("track of section " + std::to_string(cell.section) + " runs off the screen's body");
+}
+
+} // namespace
+
+std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view source) {
+    std::vector<TrackLink> links;
+    for (const DataRow& row : splitDataTable(text, source)) {
+        if (row.fields.size() < 3) failDataRow(source, row.line, "a row is: low, high, sections [, use]");
+        TrackLink link{row.line, row.fields[0], row.fields[1], {}};
+        if (row.fields[2] != "-") {
+            std::string list = row.fields[2];
+            std::size_t start = 0;
+            while (start <= list.size()) {
+                const std::size_t comma = std::min(list.find(',', start), list.size());
+                DataRow one{row.line, {list.substr(start, comma - start)}};
+                const int section = dataInteger(source, one, 0);
+                if (section < 1 || section > lastSection)
+                    failDataRow(source, row.line,
+                                "section " + std::to_string(section) + " is outside 1..520");
+                link.sections.push_back(section);
+                start = comma + 1;
+            }
+        }
+        links.push_back(std::move(link));
+    }
+    return links;
+}
+
+ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view source,
+                           const std::vector<TrackLink>& links, const HotspotTable& hotspots) {
+    ScreenPlan plan;
+    plan.screen = screen;
+    Layout layout;
+    parseRows(plan, layout, text, source);
+    layTrack(plan, layout, source, links);
+    check(plan, layout, source, hotspots);
+    return plan;
+}
+
+const std::array<ScreenPlan, 5>& standardScreenPlans() {
+    static const std::array<ScreenPlan, 5> plans = [] {
+        const std::vector<TrackLink> links =
+            parseTrackLinks(readDataFile("track/links.txt"), "track/links.txt");
+        std::array<ScreenPlan, 5> made;
+        for (int screen = 0; screen < 5; ++screen) {
+            const std::string name = "track/screen" + std::to_string(screen) + ".txt";
+            made[static_cast<std::size_t>(screen)] =
+                parseScreenPlan(screen, readDataFile(name), name, links, BuildHotspots());
+        }
+        return made;
+    }();
+    return plans;
+}
+
+} // namespace wm
