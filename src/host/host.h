@@ -150,7 +150,8 @@ class Host {
     virtual void setEnabled(Widget widget, bool enabled) = 0;
     virtual void setWindowTitle(std::string_view caption, std::string_view applicationTitle) = 0;
     virtual void focusWindow() = 0;
-    /// Opens the right-click action menu at a screen position.
+    /// Shows the right-click action menu at a screen position and returns once an item was chosen (its
+    /// component click has then been delivered) or the menu was dismissed.
     virtual void popupActionMenu(int screenX, int screenY) = 0;
 
     // --- events and time ---

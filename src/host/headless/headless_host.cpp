@@ -319,6 +319,12 @@ bool HeadlessHost::optionsDialog(OptionValues& values) {
     return applyOptionsAnswer(std::string_view(*answer).substr(8), values);
 }
 
+void HeadlessHost::popupActionMenu(int, int) {
+    ++popupsOpened_;
+    const auto answer = takeAnswer([](const std::string& a) { return a.rfind("menu:", 0) == 0; });
+    if (answer && handler_) handler_->ComponentClick(answer->substr(5));
+}
+
 void HeadlessHost::playSound(std::string_view fileName, bool) {
     sounds_.emplace_back(fileName);
 }

@@ -127,7 +127,8 @@ class HeadlessHost : public Host {
     void setEnabled(Widget widget, bool enabled) override;
     void setWindowTitle(std::string_view caption, std::string_view applicationTitle) override;
     void focusWindow() override {}
-    void popupActionMenu(int, int) override { popupsOpened_++; }
+    /// Takes a queued "menu:ITEM" answer as the item chosen; otherwise the menu is dismissed.
+    void popupActionMenu(int screenX, int screenY) override;
     void processEvents(bool waitingForPlayer) override;
     void sleepMs(int milliseconds) override { now_ += milliseconds; }
     std::int64_t timeOfDayMs() override { return now_ % (24LL * 3600 * 1000); }

@@ -427,7 +427,8 @@ void QtHost::focusWindow() {
 }
 
 void QtHost::popupActionMenu(int screenX, int screenY) {
-    popup_->popup(QPoint(screenX, screenY));
+    // Modal, so that the item chosen (or the dismissal) is known when this returns.
+    popup_->exec(QPoint(screenX, screenY));
 }
 
 void QtHost::processEvents(bool) {
