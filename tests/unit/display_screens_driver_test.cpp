@@ -1,0 +1,54 @@
+// The layout screens drawn by the real game through the headless driver, against their expected text.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "drive/driver.h"
+
+namespace wm {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+TEST(DisplayScreensDriver, EachScreenMatchesItsExpectedText) {
+    const fs::path out = fs::temp_directory_path() / ("wm58-screens-" + std::to_string(::getpid()));
+    fs::create_directories(out);
+    std::ifstream in(fs::path(WENDMOOR_TESTS_DIR) / "scripts" / "layout_screens.txt");
+    std::vector<std::string> script;
+    for (std::string line; std::getline(in, line);) {
+        for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
+            line.replace(at, 5, out.string());
+        script.push_back(line);
+    }
+    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
+    std::string error;
+    ASSERT_EQ(driver.run("layout_screens.txt", script, error), 0) << error;
+    for (const char* name : {"screen-0", "screen-1", "screen-2", "screen-3", "screen-4", "screen-0-locked"}) {
+        const std::string drawn = readText(out / (std::string(name) + ".txt"));
+        EXPECT_FALSE(drawn.empty()) << name;
+        EXPECT_EQ(drawn, readText(fs::path(WENDMOOR_TESTS_DIR) / "expected" / (std::string(name) + ".txt")))
+            << name;
+    }
+    // Locking a route turns its track Red and nothing else on the screen changes.
+    const std::string clear = readText(out / "screen-0.txt");
+    const std::string locked = readText(out / "screen-0-locked.txt");
+    ASSERT_EQ(clear.size(), locked.size());
+    EXPECT_EQ(clear.substr(0, clear.find("\n\n")), locked.substr(0, locked.find("\n\n")));
+    EXPECT_NE(locked.find('r'), std::string::npos);
+    fs::remove_all(out);
+}
+
+} // namespace
+} // namespace wm
