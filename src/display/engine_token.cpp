@@ -1,0 +1,121 @@
+#include "display/engine_token.h"
+
+#include "console/console.h"
+#include "display/place_parts.h"
+#include "display/text_tables.h"
+#include "world/game_state.h"
+#include "world/reference_tables.h"
+
+#include <algorithm>
+#include <string>
+
+namespace wm {
+
+namespace {
+
+Colour conditionColour(const Loco& loco) {
+    switch (loco.condition) {
+    case conditionAvailable:
+        return palette::Green;
+    case conditionNeedsServicing:
+    case conditionNeedsRepair:
+    case conditionOutOfUse:
+        return palette::Red;
+    default:
+        return loco.workTime > 0 ? palette::Magenta : palette::Yellow;
+    }
+}
+
+bool onBusyTurntable(const GameState& state, const Loco& loco) {
+    const LocationId place = placeOfWhere(loco.where);
+    return place != 0 && state.locations[place].kind == kindTurntable && state.locations[place].busyTicks > 0;
+}
+
+int firstEngine(const GameState& state, LocationId place) {
+    const Location& l = state.locations[place];
+    for (int k = 1; k <= 4; ++k)
+        if (isEngine(state, l.locoAt[static_cast<std::size_t>(k)]))
+            return l.locoAt[static_cast<std::size_t>(k)];
+    return 0;
+}
+
+} // namespace
+
+void DrawEngineToken(Console& console, const GameState& state, int engine) {
+    console.WhiteOnNavy();
+    if (!isEngine(state, engine)) {
+        console.WriteSpaces(engineTokenWidth);
+        return;
+    }
+    const Loco& loco = state.locos[engine];
+    const char prefix = facingExempt(loco.classIndex) ? ' ' : engineGlyph(loco.facing);
+    if (onBusyTurntable(state, loco)) console.SetTextColour(palette::Magenta);
+    console.WriteText(std::string(1, prefix));
+    console.SetTextColour(palette::White);
+    std::string number(loco.number.view());
+    number.resize(5, ' ');
+    console.WriteText(number);
+    console.SetTextColour(conditionColour(loco));
+    const std::string_view letter = conditionLetter(loco.condition);
+    console.WriteText(letter.empty() ? std::string(" ") : std::string(letter));
+    console.SetTextColour(palette::White);
+}
+
+void DrawTurntable(Console& console, const GameState& state, LocationId place, int column, int row) {
+    console.GotoCell(column, row);
+    console.DefaultColours();
+    const Location& l = state.locations[place];
+    const int engine = l.locoAt[1];
+    if (!isEngine(state, engine)) {
+        console.WriteText("   ");
+    } else if (facingExempt(state.locos[engine].classIndex)) {
+        console.WriteText("---");
+    } else if (l.occState == occWorking) {
+        console.SetTextColour(palette::Magenta);
+        console.WriteText("<->");
+    } else {
+        console.WriteText(state.locos[engine].facing == 0 ? "<--" : "-->");
+    }
+    console.DefaultColours();
+}
+
+void DrawBoxedEngines(Console& console, const GameState& state, LocationId place, int column, int row) {
+    console.GotoCell(column, row);
+    console.WhiteOnNavy();
+    console.WriteText(" ");
+    const int occState = state.locations[place].occState;
+    if (occState == occComingIn)
+        console.WriteText("Coming ");
+    else if (occState == occPassing)
+        console.WriteText("Through");
+    else
+        DrawEngineToken(console, state, firstEngine(state, place));
+    console.WhiteOnNavy();
+    console.WriteText(" ");
+    console.DefaultColours();
+}
+
+void DrawEngineList(Console& console, const GameState& state, LocationId place, int column, int row) {
+    console.GotoCell(column, row);
+    console.WhiteOnNavy();
+    const Location& l = state.locations[place];
+    const int slots = std::max(1, std::min(4, l.locoSlots));
+    if (l.occState == occPassing) {
+        console.WriteText("Through ");
+        console.WriteSpaces(8 * (slots - 1));
+    } else {
+        for (int k = 1; k <= slots; ++k) {
+            const int engine = l.locoAt[static_cast<std::size_t>(k)];
+            if (!isEngine(state, engine)) {
+                console.WriteSpaces(8);
+                continue;
+            }
+            DrawEngineToken(console, state, engine);
+            console.WhiteOnNavy();
+            console.WriteText(" ");
+        }
+    }
+    console.DefaultColours();
+}
+
+} // namespace wm

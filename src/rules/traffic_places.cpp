@@ -1,0 +1,74 @@
+#include "rules/traffic_places.h"
+
+#include "world/game_state.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace wm {
+
+namespace {
+
+enum TrafficKind : int {
+    trafficEmptyStock = 0,
+    trafficParcels = 1,
+    trafficMilk = 2,
+    trafficLocoCoal = 6,
+    trafficForRepair = 10,
+    trafficOil = 12,
+};
+
+using Range = std::pair<int, int>;
+
+bool inRanges(int id, std::initializer_list<Range> ranges) {
+    for (const auto& [first, last] : ranges)
+        if (id >= first && id <= last) return true;
+    return false;
+}
+
+// Sidings with a dock for parcels and milk.
+bool parcelsDock(int id) {
+    return inRanges(id, {{93, 94}, {107, 110}});
+}
+
+// Goods sidings and works for every other type.
+bool goodsSiding(int id) {
+    return inRanges(
+        id, {{16, 19}, {32, 33}, {77, 78}, {81, 81}, {87, 89}, {91, 91}, {121, 123}, {127, 130}, {160, 162}});
+}
+
+// Work at these places takes the high end's engine places, at the second list the low end's.
+bool needsHighEndFree(int id) {
+    return inRanges(id, {{69, 70}, {72, 73}, {77, 78}, {81, 81}, {87, 94}, {121, 123}, {181, 182}});
+}
+bool needsLowEndFree(int id) {
+    return inRanges(id, {{9, 19}, {30, 33}, {71, 71}, {107, 110}, {127, 128}, {160, 162}});
+}
+
+} // namespace
+
+bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place) {
+    if (traffic < 1 || traffic > state.trafficCount || place < 1 || place > placeCount) return false;
+    const Traffic& t = state.traffic[traffic];
+    const Location& p = state.locations[place];
+    if (t.route != p.group) return false;
+    switch (t.trafficType) {
+    case trafficEmptyStock:
+        return false;
+    case trafficParcels:
+    case trafficMilk:
+        if (!parcelsDock(place)) return false;
+        break;
+    default:
+        if (!goodsSiding(place)) return false;
+        if (t.trafficType == trafficLocoCoal && place != 33) return false;
+        if (t.trafficType == trafficForRepair && place != 161 && place != 162) return false;
+        if (t.trafficType == trafficOil && place != 127) return false;
+        break;
+    }
+    if (needsHighEndFree(place) && (p.locoAt[3] != 0 || p.locoAt[4] != 0)) return false;
+    if (needsLowEndFree(place) && (p.locoAt[1] != 0 || p.locoAt[2] != 0)) return false;
+    return true;
+}
+
+} // namespace wm
