@@ -81,6 +81,7 @@ void ResetGameState(Game& g) {
     g.display.currentScreen = 3;
     g.display.helpContext = HelpFirstScreen + 3;
     g.display.displayMode = 0;
+    g.display.alertLevel = {};
     g.clock = ClockState{};
     g.state.reset();
     g.clock.speedIndex = 5;
