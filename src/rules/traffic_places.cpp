@@ -18,6 +18,10 @@ enum TrafficKind : int {
     trafficOil = 12,
 };
 
+constexpr int sundayCode = 7;
+constexpr int workStarts = 8 * 60;     // goods work runs after 08:00
+constexpr int workEnds = 20 * 60 + 30; // and stops at 20:30
+
 using Range = std::pair<int, int>;
 
 bool inRanges(int id, std::initializer_list<Range> ranges) {
@@ -69,6 +73,19 @@ bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place
     if (needsHighEndFree(place) && (p.locoAt[3] != 0 || p.locoAt[4] != 0)) return false;
     if (needsLowEndFree(place) && (p.locoAt[1] != 0 || p.locoAt[2] != 0)) return false;
     return true;
+}
+
+bool trafficWorkedNow(const GameState& state, TrafficIndex traffic) {
+    if (traffic < 1 || traffic > state.trafficCount) return false;
+    switch (state.traffic[traffic].trafficType) {
+    case trafficParcels:
+    case trafficMilk:
+    case trafficLocoCoal:
+    case trafficForRepair:
+        return true;
+    default:
+        return state.dayCode != sundayCode && state.clock > workStarts && state.clock < workEnds;
+    }
 }
 
 } // namespace wm

@@ -11,4 +11,8 @@ struct GameState;
 // of the sidings equipped for its type, with the engine places free at the end its work needs.
 bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place);
 
+// Whether the traffic's work goes on at this time of the day: parcels, milk, loco coal and wagons for
+// repair at any hour; everything else only from 08:00 to 20:30 and never on a Sunday.
+bool trafficWorkedNow(const GameState& state, TrafficIndex traffic);
+
 } // namespace wm
