@@ -153,9 +153,9 @@ void drawEnd(Console& console, const GameState& state, LocationId place, int sec
         DrawTrackCells(console, palette::Red, 1);
         return;
     }
-    if (l.occState == occEmpty && !hasEngines(state, place) &&
-        sectionColour(state, section) == palette::Yellow) {
-        DrawTrackCells(console, palette::Yellow, 1);
+    // An empty place shows its track through the end cells, Red while its section is locked.
+    if (l.occState == occEmpty && !hasEngines(state, place)) {
+        DrawTrackCells(console, sectionColour(state, section), 1);
         return;
     }
     console.SetTextColour(cell.colour);
