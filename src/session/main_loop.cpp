@@ -6,9 +6,10 @@
 #include "console/settings.h"
 #include "display/screens.h"
 #include "display/top_panel.h"
-#include "session/game.h"
 #include "session/approach_queues.h"
+#include "session/command_interpreter.h"
 #include "session/completions.h"
+#include "session/game.h"
 #include "session/help_contexts.h"
 #include "session/rule_outlet.h"
 #include "world/build_context.h"
@@ -43,28 +44,6 @@ void waitForWindow(Game& g) {
     }
 }
 
-/// A key command outside the 'from'/'to' dialogue.
-void handleKeyCommand(Game& g, int code) {
-    switch (code) {
-    case CmdQuit:
-        g.clock.endRequested = true;
-        return; // the cycle stays done: the loop asks before the end of the shift
-    case CmdSlower:
-        SlowerClicked(g);
-        break;
-    case CmdFaster:
-        FasterClicked(g);
-        if (!g.console.options().clockRunning) return; // a single step consumes the turn
-        break;
-    case CmdDetails:
-        if (g.display.helpContext != 0) g.host.openHelp(g.display.helpContext);
-        break;
-    default:
-        break;
-    }
-    ResetSpeedUp(g);
-    g.clock.cycleDone = false;
-}
 } // namespace
 
 void ResetSpeedUp(Game& g) {
@@ -121,8 +100,9 @@ void SetUpNewGame(Game& g) {
         buildNewGameTables(context, s.dayCode);
     } catch (const DataFileError& error) {
         // The day's files are part of the installation: a damaged one ends the run like a missing font.
-        g.host.messageBox(BoxKind::Error,
-                          std::string("An error has occurred\r\n") + error.what() + "\r\nRun cannot continue.", 0);
+        g.host.messageBox(
+            BoxKind::Error,
+            std::string("An error has occurred\r\n") + error.what() + "\r\nRun cannot continue.", 0);
         g.host.terminate();
         return;
     }
@@ -289,16 +269,13 @@ void CommandCycle(Game& g) {
     if (!g.clock.speededUp) c.ClearMessageLine();
     EnableWaitingMenus(g, false);
 
-    if (stepped) {
+    if (stepped)
         g.clock.cycleDone = true;
-    } else if (g.input.commandPending) {
-        handleKeyCommand(g, g.input.commandCode);
-    } else if (g.input.keyboardMove || g.input.clicked) {
-        // The 'from'/'to' dialogue is not built yet: the order leads to no command and a tick follows.
-        ResetSpeedUp(g);
-    }
+    else if (g.input.clicked || g.input.commandPending || g.input.keyboardMove)
+        InterpretInput(g);
     blankPromptRows(g);
     g.input.clearAll();
+    g.move = MoveContext{};
 }
 
 void ClockTick(Game& g) {

@@ -1,0 +1,254 @@
+#include "session/command_interpreter.h"
+
+#include <string>
+
+#include "display/hotspots.h"
+#include "display/screens.h"
+#include "session/ask_location.h"
+#include "session/from_description.h"
+#include "session/game.h"
+#include "session/main_loop.h"
+#include "session/place_orders.h"
+
+namespace wm {
+
+namespace {
+constexpr int firstScreenCode = firstScreenLink; // 601..605
+constexpr int lastScreenCode = firstScreenLink + layoutScreenCount - 1;
+
+bool isPlace(int target) {
+    return target >= 1 && target <= placeCount;
+}
+
+bool isScreenLink(int target) {
+    return target >= firstScreenCode && target <= lastScreenCode;
+}
+
+/// Key-menu item codes and the command each stands for.
+int keyItemCommand(int item) {
+    if (item >= 1 && item <= layoutScreenCount) return CmdShowScreen0 + item - 1;
+    switch (item) {
+    case 20:
+        return CmdArrivalsBoard;
+    case 21:
+        return CmdDeparturesBoard;
+    case 23:
+        return CmdReport;
+    case 24:
+        return CmdDetails;
+    case 25:
+        return CmdQuit;
+    case 28:
+        return CmdRecentMessages;
+    default:
+        return 0;
+    }
+}
+
+/// Pumps events until the player clicks, presses a key or steps the clock, or the game is ended.
+template <typename Done>
+void waitFor(Game& g, Done done) {
+    while (!done() && !g.input.quitWhileOver && !g.clock.endRequested) {
+        g.host.processEvents(true);
+        if (!done()) g.host.sleepMs(100);
+    }
+}
+
+void clearPendingInput(InputState& input) {
+    input.clicked = false;
+    input.keyPressed = false;
+    input.commandPending = false;
+    input.commandCode = CmdNone;
+    input.pendingTo = 0;
+}
+
+/// The place of the 'from', or 0 when the order ended before one was chosen.
+int chooseFrom(Game& g, bool& typed, bool& right) {
+    InputState& in = g.input;
+    if (in.keyboardMove) {
+        typed = true;
+        ResetSpeedUp(g);
+        g.clock.cycleDone = false;
+        g.host.focusWindow();
+        return AskLocation(g, AskFromQuestion);
+    }
+    if (!in.clicked) {
+        if (in.commandPending) MenuCommand(g, in.commandCode);
+        return 0;
+    }
+    right = in.rightButton;
+    ClickTarget hit = KeyMenuClick(g);
+    if (hit.command != 0) {
+        MenuCommand(g, hit.command);
+        return 0;
+    }
+    if (isScreenLink(hit.target)) {
+        SelectScreen(g, hit.target - firstScreenCode);
+        return 0;
+    }
+    if (isPlace(hit.target)) return hit.target;
+    if (right) return 0; // a right click on nothing does nothing
+
+    Console& c = g.console;
+    c.ClearMessageLine();
+    c.WriteText("Click on location to move from");
+    clearPendingInput(in);
+    waitFor(g, [&in] { return in.clicked || in.commandPending || in.keyPressed; });
+    if (in.clicked) {
+        right = in.rightButton;
+        hit = KeyMenuClick(g);
+        if (hit.command != 0) {
+            MenuCommand(g, hit.command);
+            return 0;
+        }
+        if (isScreenLink(hit.target)) {
+            SelectScreen(g, hit.target - firstScreenCode);
+            return 0;
+        }
+        return isPlace(hit.target) ? hit.target : 0;
+    }
+    if (in.commandPending) MenuCommand(g, in.commandCode);
+    return 0;
+}
+
+/// The 'to': a place, a screen link or an order code; 0 when the dialogue was cancelled.
+int chooseTo(Game& g, LocationId from, bool typed, bool right) {
+    InputState& in = g.input;
+    if (typed) return AskLocation(g, AskToQuestion);
+    if (right) {
+        in.pendingTo = 0;
+        g.host.popupActionMenu(in.clickScreenX, in.clickScreenY);
+        return in.pendingTo;
+    }
+    Console& c = g.console;
+    const int row = c.rows() - 1;
+    const int column = engineListEnd(g) + 1;
+    const std::string prompt = " Click on location to move to ";
+    if (column + static_cast<int>(prompt.size()) - 1 <= c.columns()) {
+        c.GotoCell(column, row);
+        c.WriteText(prompt);
+        c.HighlightCells(column, row, static_cast<int>(prompt.size()));
+    }
+    clearPendingInput(in);
+    // Keys with a character do not end this wait; one without (an arrow, a function key) cancels.
+    waitFor(g, [&] { return in.clicked || in.keyPressed || g.clock.singleStepRequested; });
+    if (g.clock.singleStepRequested) {
+        g.clock.cycleDone = true;
+        return 0;
+    }
+    if (!in.clicked) return 0;
+    const ClickTarget hit = KeyMenuClick(g);
+    if (in.rightButton && hit.target == from) {
+        in.pendingTo = 0;
+        g.host.popupActionMenu(in.clickScreenX, in.clickScreenY);
+        return in.pendingTo;
+    }
+    if (hit.command >= CmdShowScreen0) return firstScreenCode + hit.command - CmdShowScreen0;
+    return hit.command != 0 ? 0 : hit.target;
+}
+
+void showInformation(Game& g, bool engines) {
+    g.host.messageBox(
+        BoxKind::Information,
+        engines ? "The information window would show the engines of this place (not in this version)"
+                : "The information window would show the train of this place (not in this version)",
+        engines ? 191 : 201);
+}
+
+void carryOut(Game& g, LocationId from, int to) {
+    GameState& s = g.state;
+    const Location& l = s.locations[from];
+    if (to == from && (l.kind == kindEntryPoint || l.kind == kindExitPoint || l.kind == kindShedRoad ||
+                       l.kind == kindServicePoint || l.kind == kindRunningSection)) {
+        g.console.ShowNotice("No move possible within " + std::string(l.code.view()));
+        return;
+    }
+    if (isScreenLink(to)) return SelectScreen(g, to - firstScreenCode);
+    switch (to) {
+    case orderLocoInfo:
+        return showInformation(g, true);
+    case orderTrainInfo:
+        return showInformation(g, false);
+    case orderAssign:
+        if (l.occState != occStock) return g.console.NotPossible();
+        g.host.messageBox(BoxKind::Information, "Assigning stock to a departure is not in this version", 0);
+        return;
+    case orderCouple:
+        return CoupleOrder(g, from);
+    case orderUncouple:
+        return UncoupleOrder(g, from);
+    case orderWater:
+        return WaterOrder(g, from);
+    default:
+        break;
+    }
+    if (!isPlace(to)) return;
+    LocationId target = to;
+    if (!CheckMove(g, from, target)) return;
+    // The movement code that carries a move out is not built yet.
+    g.console.NotPossible();
+}
+} // namespace
+
+ClickTarget KeyMenuClick(Game& g) {
+    const int column = g.input.clickColumn;
+    const int row = g.input.clickRow;
+    if (g.display.displayMode == 0) {
+        const int item = HitTest(keyMenuGroup, column, row);
+        if (item != 0) return {keyItemCommand(item), 0};
+    }
+    return {0, HitTest(firstScreenGroup + g.display.currentScreen, column, row)};
+}
+
+void SelectScreen(Game& g, int screen) {
+    ShowScreen(g, screen);
+    g.clock.cycleDone = false;
+}
+
+void MenuCommand(Game& g, int code) {
+    ResetSpeedUp(g);
+    g.clock.cycleDone = false;
+    switch (code) {
+    case CmdDeparturesBoard:
+    case CmdArrivalsBoard:
+    case CmdReport:
+    case CmdRecentMessages:
+        g.host.messageBox(BoxKind::Information,
+                          "The boards, the report and the messages window are not in this version", 0);
+        break;
+    case CmdDetails:
+        if (g.display.helpContext != 0) g.host.openHelp(g.display.helpContext);
+        break;
+    case CmdQuit:
+        g.clock.endRequested = true;
+        g.clock.cycleDone = true;
+        break;
+    case CmdSlower:
+        SlowerClicked(g);
+        break;
+    case CmdFaster:
+        FasterClicked(g);
+        if (!g.console.options().clockRunning) g.clock.cycleDone = true; // one step
+        break;
+    default:
+        if (code >= CmdShowScreen0 && code < CmdShowScreen0 + layoutScreenCount)
+            SelectScreen(g, code - CmdShowScreen0);
+        break;
+    }
+}
+
+void InterpretInput(Game& g) {
+    bool typed = false;
+    bool right = false;
+    const int from = chooseFrom(g, typed, right);
+    if (from == 0) return;
+    g.clock.cycleDone = false;
+    g.flags.fullRedraw = false;
+    DescribeFrom(g, from);
+    g.host.requestRepaint();
+    const int to = chooseTo(g, from, typed, right);
+    if (to == 0) return;
+    carryOut(g, from, to);
+}
+
+} // namespace wm
