@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "console/palette.h"
 #include "display/hotspots.h"
 #include "display/screens.h"
 #include "session/ask_location.h"
@@ -126,8 +127,10 @@ int chooseTo(Game& g, LocationId from, bool typed, bool right) {
     const std::string prompt = " Click on location to move to ";
     if (column + static_cast<int>(prompt.size()) - 1 <= c.columns()) {
         c.GotoCell(column, row);
+        c.SetTextColour(palette::HighlightText);
+        c.SetBackColour(palette::Navy);
         c.WriteText(prompt);
-        c.HighlightCells(column, row, static_cast<int>(prompt.size()));
+        c.DefaultColours();
     }
     clearPendingInput(in);
     // Keys with a character do not end this wait; one without (an arrow, a function key) cancels.

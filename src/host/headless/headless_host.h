@@ -97,6 +97,7 @@ class HeadlessHost : public Host {
     const std::vector<std::string>& soundsPlayed() const { return sounds_; }
     const std::vector<RecordedBox>& boxes() const { return boxes_; }
     const std::vector<int>& helpOpened() const { return helpOpened_; }
+    int popupsOpened() const { return popupsOpened_; }
     const std::vector<RecordedLine>& lines() const { return lines_; }
     bool terminated() const { return terminated_; }
     int timerInterval() const { return timerInterval_; }
