@@ -11,6 +11,7 @@
 #include "console/palette.h"
 #include "display/place_hook.h"
 #include "display/screen_plan.h"
+#include "display/section_colour.h"
 #include "display/top_panel.h"
 #include "display/track_drawing.h"
 #include "session/game.h"
@@ -104,11 +105,16 @@ void drawTrack(Game& game, const ScreenPlan& plan) {
         std::optional<int> straight, rise, fall;
     };
     std::map<std::pair<int, int>, Shapes> cells; // (row, column)
+    // Links that share a piece (a ladder, a fan of sidings) show it Red when any of them is locked.
+    auto keep = [&](std::optional<int>& held, int section) {
+        if (!held || sectionColour(game.state, section) == palette::Red) held = section;
+    };
     for (const TrackCell& cell : plan.track) {
         Shapes& s = cells[{cell.row, cell.column}];
-        (cell.shape == CellShape::Straight ? s.straight
-         : cell.shape == CellShape::Rise   ? s.rise
-                                           : s.fall) = cell.section;
+        keep(cell.shape == CellShape::Straight ? s.straight
+             : cell.shape == CellShape::Rise   ? s.rise
+                                               : s.fall,
+             cell.section);
     }
     for (const auto& [at, s] : cells) {
         game.console.GotoCell(at.second, at.first);
