@@ -1,0 +1,91 @@
+// What rows 30 to 32 say about the place the player has chosen to move from.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "host/headless/headless_host.h"
+#include "session/from_description.h"
+#include "session/game.h"
+#include "world/location_table.h"
+
+namespace wm {
+namespace {
+
+class FromDescription : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        game->console.SetConsoleSize(32, 100);
+        ASSERT_TRUE(game->console.ApplyFontSize());
+        buildLocationTable(s());
+        s().clock = 600;
+        s().locoCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            s().locos[i].number = std::to_string(45100 + i);
+            s().locos[i].classIndex = 9; // a mixed-traffic class with power for both kinds of train
+            s().locos[i].shed = " SH";
+        }
+        // A departure formed at PL1 that runs down (line 1 below group 15) and so leaves by the low end.
+        s().departureCount = 1;
+        Departure& d = s().departures[1];
+        d.code = "745A";
+        d.time = 610;
+        d.line = 1;
+        d.group = 15;
+        d.destination = "Carrowfold";
+        d.loco = 1;
+        Location& pl1 = s().locations[platform];
+        pl1.occState = occDeparture;
+        pl1.occupant = 1;
+        pl1.locoAt[2] = 1;
+        pl1.endFlag[lowEnd] = 1;
+        s().locos[1].where = platform;
+    }
+    GameState& s() { return game->state; }
+    std::string row(int n) { return host.rowText(n); }
+
+    static constexpr LocationId platform = 95;
+    HeadlessHost host;
+    std::unique_ptr<Game> game = std::make_unique<Game>(host);
+};
+
+TEST_F(FromDescription, ADepartureWithItsBookedEngineNeedsNoWarning) {
+    DescribeFrom(*game, platform);
+    EXPECT_NE(row(30).find("10.10"), std::string::npos) << row(30);
+    EXPECT_EQ(row(31).rfind("45101 ", 0), 0u) << row(31);
+    EXPECT_EQ(row(32).find_first_not_of(' '), std::string::npos) << row(32);
+    EXPECT_EQ(game->move.moveEngine, 1);
+    EXPECT_EQ(game->move.placePicked, 2);
+    EXPECT_TRUE(game->move.withTrain);
+}
+
+TEST_F(FromDescription, AnEngineThatNeedsWaterIsToldToTakeIt) {
+    s().locos[1].condition = conditionNeedsWater;
+    DescribeFrom(*game, platform);
+    EXPECT_EQ(row(32).rfind(" Water loco", 0), 0u) << row(32);
+    s().locos[1].watering = 1; // already at the column: nothing to say
+    EXPECT_EQ(engineCheck(*game, 1, platform), "");
+}
+
+TEST_F(FromDescription, AnEngineFromAnotherShedOrUnfitForTheMainLineIsToBeChecked) {
+    s().locos[2].shed = " 5A";
+    s().departures[1].loco = 2;
+    EXPECT_EQ(engineCheck(*game, 1, platform), " Check loco");
+    s().departures[1].loco = 1;
+    s().locos[1].condition = conditionNeedsCoal;
+    EXPECT_EQ(engineCheck(*game, 1, platform), " Check loco");
+}
+
+TEST_F(FromDescription, TwoEnginesAreListedWithTheirCoupling) {
+    Location& pl1 = s().locations[platform];
+    pl1.locoAt[1] = 2;
+    s().locos[2].where = platform;
+    DescribeFrom(*game, platform);
+    EXPECT_NE(row(31).find("SH+45101"), std::string::npos) << row(31);
+    pl1.endFlag[lowEnd] = 0;
+    DescribeFrom(*game, platform);
+    EXPECT_NE(row(31).find("SH:45101"), std::string::npos) << row(31);
+}
+
+} // namespace
+} // namespace wm
