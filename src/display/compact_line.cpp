@@ -44,7 +44,7 @@ std::string engineLabel(int count) {
 int trainDirection(const GameState& state, int occState, int occupant) {
     if (occState == occArrival && occupant >= 1 && occupant <= state.arrivalCount)
         return arrivalRunsDown(state.arrivals[occupant]) ? directionDown : directionUp;
-    if ((occState == occDeparture || occState == occReversed) && occupant >= 1 &&
+    if ((occState == occDeparture || occState == occReversingDeparture) && occupant >= 1 &&
         occupant <= state.departureCount)
         return departureRunsDown(state.departures[occupant]) ? directionDown : directionUp;
     return -1;
@@ -67,7 +67,7 @@ Content standingContent(const GameState& state, LocationId place, int occState, 
         return {{FormatTime(a.time), colour}};
     }
     case occDeparture:
-    case occReversed:
+    case occReversingDeparture:
         if (occupant < 1 || occupant > state.departureCount) break;
         return {{FormatTime(state.departures[occupant].time), departureTimeColour(state, occupant, place)}};
     case occStock: {
@@ -111,7 +111,7 @@ Content content(const GameState& state, LocationId place, int direction) {
     const Location& l = state.locations[place];
     const Location& berth = state.locations[place + secondBerthOffset];
     switch (l.occState) {
-    case occPassing: {
+    case occPassingThrough: {
         const Colour red = palette::Red;
         if (berth.occState >= occArrival && berth.occState <= occTraffic) {
             if (direction == directionDown)
@@ -131,9 +131,9 @@ Content content(const GameState& state, LocationId place, int direction) {
         if (berth.occState == occDeparture && berth.occupant >= 1 && berth.occupant <= state.departureCount)
             return {{FormatTime(state.departures[berth.occupant].time), palette::HighlightText}};
         return {{"thru ", palette::HighlightText}};
-    case occEngineComing:
-    case occLeaving:
-    case occTurning:
+    case occEngineComingIn:
+    case occLeavingLight:
+    case occChangingEnds:
         return {{"move ", palette::Silver}};
     default:
         break;
@@ -149,7 +149,7 @@ Content content(const GameState& state, LocationId place, int direction) {
 
 void drawEnd(Console& console, const GameState& state, LocationId place, int section, const PlaceCell& cell) {
     const Location& l = state.locations[place];
-    if (l.occState == occPassing) {
+    if (l.occState == occPassingThrough) {
         DrawTrackCells(console, palette::Red, 1);
         return;
     }
@@ -167,7 +167,7 @@ void drawEnd(Console& console, const GameState& state, LocationId place, int sec
 int compactDirection(const GameState& state, LocationId place, const CompactStyle& style) {
     const Location& l = state.locations[place];
     int own = trainDirection(state, l.occState, l.occupant);
-    if (own < 0 && (l.occState == occPassing || l.occState == occComingIn)) {
+    if (own < 0 && (l.occState == occPassingThrough || l.occState == occComingIn)) {
         const Location& berth = state.locations[place + secondBerthOffset];
         own = trainDirection(state, berth.occState, berth.occupant);
     }

@@ -1,5 +1,7 @@
 #include "display/describe_train.h"
 
+#include "world/line_tables.h"
+
 #include "console/palette.h"
 #include "console/time_format.h"
 #include "display/text_tables.h"
@@ -20,27 +22,6 @@ constexpr int fastFreightType = 9; // its stock is high priority while no train 
 
 bool validDeparture(const GameState& state, int d) {
     return d >= 1 && d <= state.departureCount;
-}
-
-bool localLine(int line) {
-    return line == 9 || line == 11 || (line >= 14 && line <= 17);
-}
-
-bool mainLine(int line) {
-    switch (line) {
-    case 1:
-    case 2:
-    case 3:
-    case 7:
-    case 8:
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The departure an arrival forms: the one it runs on as, else that of its first portion or of the last
@@ -65,7 +46,7 @@ std::string priorityText(const Departure& d) {
 }
 
 std::string viaText(const Departure& d) {
-    return mainLine(d.line) ? " via " + std::string(routeCode(d.line)) : "";
+    return isMainLine(d.line) ? " via " + std::string(routeCode(d.line)) : "";
 }
 
 bool partOf(const Departure& d) {
@@ -87,7 +68,7 @@ DepartureIndex lastOfChain(const GameState& state, DepartureIndex departure) {
     DepartureIndex d = departure;
     for (int step = 0; step < state.departureCount; ++step) {
         const Departure& dep = state.departures[d];
-        if (!localLine(dep.line)) break;
+        if (!isLocalLine(dep.line)) break;
         const DepartureIndex f = formedBy(state, dep.returnArrival);
         if (!validDeparture(state, f) || f == d) break;
         if (departureRunsDown(state.departures[f]) != departureRunsDown(dep)) break;

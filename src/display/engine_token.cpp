@@ -70,7 +70,7 @@ void DrawTurntable(Console& console, const GameState& state, LocationId place, i
         console.WriteText("   ");
     } else if (facingExempt(state.locos[engine].classIndex)) {
         console.WriteText("---");
-    } else if (l.occState == occWorking) {
+    } else if (l.occState == occWorkInProgress) {
         console.SetTextColour(palette::Magenta);
         console.WriteText("<->");
     } else {
@@ -86,7 +86,7 @@ void DrawBoxedEngines(Console& console, const GameState& state, LocationId place
     const int occState = state.locations[place].occState;
     if (occState == occComingIn)
         console.WriteText("Coming ");
-    else if (occState == occPassing)
+    else if (occState == occPassingThrough)
         console.WriteText("Through");
     else
         DrawEngineToken(console, state, firstEngine(state, place));
@@ -100,7 +100,7 @@ void DrawEngineList(Console& console, const GameState& state, LocationId place, 
     console.WhiteOnNavy();
     const Location& l = state.locations[place];
     const int slots = std::max(1, std::min(4, l.locoSlots));
-    if (l.occState == occPassing) {
+    if (l.occState == occPassingThrough) {
         console.WriteText("Through ");
         console.WriteSpaces(8 * (slots - 1));
     } else {

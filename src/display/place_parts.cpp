@@ -60,7 +60,7 @@ Wanted engineWanted(const GameState& state, LocationId place) {
         down =
             validDeparture(state, runsOn) ? departureRunsDown(state.departures[runsOn]) : arrivalRunsDown(a);
         colour = l.group == a.group ? palette::Red : palette::Green;
-    } else if ((l.occState == occDeparture || l.occState == occReversed) &&
+    } else if ((l.occState == occDeparture || l.occState == occReversingDeparture) &&
                validDeparture(state, l.occupant)) {
         down = departureRunsDown(state.departures[l.occupant]);
         colour = bookedEngineReady(state, l.occupant) ? palette::Green : palette::Red;
@@ -257,7 +257,7 @@ OccupantText occupantText(const GameState& state, const PlaceView& view, Locatio
         if (!validArrival(state, occupant)) break;
         return arrivalText(state, place, occupant);
     case occDeparture:
-    case occReversed:
+    case occReversingDeparture:
         if (!validDeparture(state, occupant)) break;
         out.text = bracketedTime(state.locations[place], state.departures[occupant].time);
         out.colour = departureTimeColour(state, occupant, place);
@@ -269,16 +269,16 @@ OccupantText occupantText(const GameState& state, const PlaceView& view, Locatio
         if (!validTraffic(state, occupant)) break;
         return trafficText(state, occupant);
     case occComingIn:
-    case occEngineComing:
+    case occEngineComingIn:
         out.text = "coming ";
         out.colour = palette::HighlightText;
         return out;
-    case occPassing:
+    case occPassingThrough:
         out.text = "through";
         out.colour = palette::HighlightText;
         return out;
-    case occLeaving:
-    case occTurning:
+    case occLeavingLight:
+    case occChangingEnds:
         out.text = "moving ";
         return out;
     default:

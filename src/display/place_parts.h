@@ -18,17 +18,6 @@ struct PlaceCell {
     Colour colour{};
 };
 
-// Occupation states beyond the four kinds of occupant, as the movement code sets them.
-enum MoveState : int {
-    occComingIn = 5,     // a train or rake comes in; the incoming berth holds it
-    occEngineComing = 6, // an engine comes in light
-    occLeaving = 7,      // an engine leaves light; what stays waits in the incoming berth
-    occTurning = 8,      // the engine moves from one end of the place to the other
-    occWorking = 9,      // work in progress: turning on a turntable, loading or shunting
-    occPassing = 10,     // an intermediate place of a move, only passed through
-    occReversed = 11,    // a departure whose engine stands at the far end
-};
-
 // The engine places 1..4 of a place ([0] unused) with their glyphs and colours.
 std::array<PlaceCell, 5> enginePlaceCells(const GameState& state, LocationId place);
 

@@ -16,10 +16,6 @@ constexpr int condAvailable = 99;
 
 constexpr int outOfUseWorkTicks = 3000;
 
-bool realEngine(LocoIndex engine) {
-    return engine > 0 && engine != noEngine;
-}
-
 int conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness, const Draw& rand) {
     switch (condCode) {
     case condNeedsCoal:
@@ -68,27 +64,10 @@ bool isPendingArrival(const GameState& state, ArrivalIndex arrival) {
 }
 } // namespace
 
-bool isMainLine(int line) {
-    switch (line) {
-    case 1:
-    case 2:
-    case 3:
-    case 7:
-    case 8:
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand) {
     Arrival& a = state.arrivals[arrival];
     int lateness = a.late;
-    if (realEngine(a.loco)) {
+    if (isRealEngine(a.loco)) {
         Loco& engine = state.locos[a.loco];
         const int draw = rand(99);
         if (a.condCode != condNeedsCoal && a.condCode != condFacingFromLine && a.condCode != condNeedsWater &&
@@ -98,7 +77,7 @@ void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand
         const int condition = conditionFromCode(a.condCode, draw, state.difficulty, lateness, rand);
         engine.condition = condition;
         engine.workTime = workTicksFor(condition, state.difficulty, rand);
-        if (realEngine(a.loco2)) {
+        if (isRealEngine(a.loco2)) {
             Loco& second = state.locos[a.loco2];
             second.facing = a.group < a.line ? 1 : 0;
             second.condition = conditionAvailable;

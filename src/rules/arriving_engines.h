@@ -24,7 +24,4 @@ void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand
 bool bookReturningEngine(GameState& state, LocoIndex engine, ArrivalIndex arrival, int minutesLate,
                          const Draw& rand);
 
-/// The main lines, where an arriving engine's facing is known from the direction it comes from.
-bool isMainLine(int line);
-
 } // namespace wm

@@ -2,6 +2,7 @@
 
 #include "console/time_format.h"
 #include "world/game_state.h"
+#include "world/line_tables.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
@@ -40,21 +41,6 @@ bool workCanGoOn(const GameState& s, const Loco& engine) {
 
 std::string placeCode(const GameState& s, int place) {
     return std::string(s.locations[place].code.view());
-}
-
-/// The local lines, where light engines run between the yards and sidings.
-bool isLocalLine(int line) {
-    switch (line) {
-    case 9:
-    case 11:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-        return true;
-    default:
-        return false;
-    }
 }
 
 /// A cancelled light engine takes with it every train it would have worked on.

@@ -12,10 +12,6 @@ namespace wm {
 namespace {
 constexpr int lateWarningMinutes = 240;
 
-bool realEngine(LocoIndex engine) {
-    return engine > 0 && engine != noEngine;
-}
-
 bool inFamily(const Arrival& a, bool freight) {
     return freight ? a.trainType >= 8 : a.trainType <= 7;
 }
@@ -90,7 +86,7 @@ int entryMargin(const Arrival& a) {
 ArrivalIndex ownChoice(const GameState& s, int line) {
     const ArrivalIndex p = s.lines[line].nextPassenger;
     const ArrivalIndex f = s.lines[line].nextFreight;
-    if (f != 0 && (realEngine(s.arrivals[f].loco) || p == 0) &&
+    if (f != 0 && (isRealEngine(s.arrivals[f].loco) || p == 0) &&
         (p == 0 || expectedEdgeTime(s, f) + 4 < expectedEdgeTime(s, p)))
         return f;
     return p;
@@ -101,9 +97,9 @@ void clearEntryPlace(GameState& s, LocationId entry) {
     Location& place = s.locations[entry];
     if (place.occState == occArrival && place.occupant > 0) {
         const Arrival& a = s.arrivals[place.occupant];
-        if (realEngine(a.loco) && s.locos[a.loco].where == entry)
+        if (isRealEngine(a.loco) && s.locos[a.loco].where == entry)
             s.locos[a.loco].where = whereOnArrival + place.occupant;
-        if (realEngine(a.loco2) && s.locos[a.loco2].where == entry)
+        if (isRealEngine(a.loco2) && s.locos[a.loco2].where == entry)
             s.locos[a.loco2].where = whereSecondEngineOnArrival + place.occupant;
     }
     clearLocation(s, entry);
@@ -118,7 +114,7 @@ void standAtEntry(GameState& s, ArrivalIndex chosen, LocationId entry) {
     const int inner = highEnd ? 3 : 2;
     const int outer = highEnd ? 4 : 1;
     const int end = highEnd ? wm::highEnd : wm::lowEnd;
-    if (realEngine(a.loco)) {
+    if (isRealEngine(a.loco)) {
         place.locoAt[inner] = a.loco;
         place.endFlag[end] = 1;
         s.locos[a.loco].where = entry;
@@ -126,7 +122,7 @@ void standAtEntry(GameState& s, ArrivalIndex chosen, LocationId entry) {
         if (a.condCode != 94 && a.condCode != 97 && isMainLine(a.line))
             s.locos[a.loco].facing = a.group < a.line ? 1 : 0;
     }
-    if (realEngine(a.loco2)) {
+    if (isRealEngine(a.loco2)) {
         place.locoAt[outer] = a.loco2;
         place.enginePairFlag[end] = 1;
         s.locos[a.loco2].where = entry;
@@ -166,7 +162,7 @@ void chooseNextArrival(Game& g, int line) {
     if (sharesEntry(line, partner)) {
         // Only a train with its own engine can take the shared entry.
         const auto eligible = [&s](ArrivalIndex a) {
-            return a != 0 && realEngine(s.arrivals[a].loco) && s.arrivals[a].loco2 != noEngine;
+            return a != 0 && isRealEngine(s.arrivals[a].loco) && s.arrivals[a].loco2 != noEngine;
         };
         const int low = line < partner ? line : partner;
         const int high = line < partner ? partner : line;
@@ -188,7 +184,7 @@ void chooseNextArrival(Game& g, int line) {
     clearEntryPlace(s, entry);
     if (chosen == 0) return;
     standAtEntry(s, chosen, entry);
-    if (other != 0 && other != chosen && realEngine(s.arrivals[other].loco)) {
+    if (other != 0 && other != chosen && isRealEngine(s.arrivals[other].loco)) {
         Arrival& later = s.arrivals[other];
         const int earliestEdge = expectedEdgeTime(s, chosen) + entryMargin(s.arrivals[chosen]);
         if (expectedEdgeTime(s, other) < earliestEdge)

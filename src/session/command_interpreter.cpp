@@ -63,6 +63,24 @@ void clearPendingInput(InputState& input) {
     input.pendingTo = 0;
 }
 
+/// The place the last click hit; a key-menu command or a screen link is carried out at once instead.
+int placeClicked(Game& g, bool& right, bool& hitNothing) {
+    right = g.input.rightButton;
+    const ClickTarget hit = KeyMenuClick(g);
+    hitNothing = false;
+    if (hit.command != 0) {
+        MenuCommand(g, hit.command);
+        return 0;
+    }
+    if (isScreenLink(hit.target)) {
+        SelectScreen(g, hit.target - firstScreenCode);
+        return 0;
+    }
+    if (isPlace(hit.target)) return hit.target;
+    hitNothing = true;
+    return 0;
+}
+
 /// The place of the 'from', or 0 when the order ended before one was chosen.
 int chooseFrom(Game& g, bool& typed, bool& right) {
     InputState& in = g.input;
@@ -77,37 +95,16 @@ int chooseFrom(Game& g, bool& typed, bool& right) {
         if (in.commandPending) MenuCommand(g, in.commandCode);
         return 0;
     }
-    right = in.rightButton;
-    ClickTarget hit = KeyMenuClick(g);
-    if (hit.command != 0) {
-        MenuCommand(g, hit.command);
-        return 0;
-    }
-    if (isScreenLink(hit.target)) {
-        SelectScreen(g, hit.target - firstScreenCode);
-        return 0;
-    }
-    if (isPlace(hit.target)) return hit.target;
-    if (right) return 0; // a right click on nothing does nothing
+    bool hitNothing = false;
+    const int from = placeClicked(g, right, hitNothing);
+    if (!hitNothing || right) return from; // a right click on nothing does nothing
 
     Console& c = g.console;
     c.ClearMessageLine();
     c.WriteText("Click on location to move from");
     clearPendingInput(in);
     waitFor(g, [&in] { return in.clicked || in.commandPending || in.keyPressed; });
-    if (in.clicked) {
-        right = in.rightButton;
-        hit = KeyMenuClick(g);
-        if (hit.command != 0) {
-            MenuCommand(g, hit.command);
-            return 0;
-        }
-        if (isScreenLink(hit.target)) {
-            SelectScreen(g, hit.target - firstScreenCode);
-            return 0;
-        }
-        return isPlace(hit.target) ? hit.target : 0;
-    }
+    if (in.clicked) return placeClicked(g, right, hitNothing);
     if (in.commandPending) MenuCommand(g, in.commandCode);
     return 0;
 }

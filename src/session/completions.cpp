@@ -18,23 +18,14 @@ namespace wm {
 
 namespace {
 // Transient occupancy states of moves and work.
-constexpr int comingIn = 5;
-constexpr int engineComingIn = 6;
-constexpr int changingEnds = 8;
-constexpr int workInProgress = 9;
-constexpr int passingThrough = 10;
 
 constexpr int coalingPoint = 37;
-
-bool realEngine(LocoIndex engine) {
-    return engine > 0 && engine != noEngine;
-}
 
 /// The engines standing in a berth, in place order.
 std::vector<LocoIndex> enginesIn(const Location& berth) {
     std::vector<LocoIndex> engines;
     for (int p = 1; p <= 4; ++p)
-        if (realEngine(berth.locoAt[p])) engines.push_back(berth.locoAt[p]);
+        if (isRealEngine(berth.locoAt[p])) engines.push_back(berth.locoAt[p]);
     return engines;
 }
 
@@ -58,7 +49,7 @@ void completeEntryPoint(Game& g, LocationId place) {
     s.lines[line].waitCount = 0;
     if (s.lines[line].chosenArrival == arrival) g.console.ShowNotice("Duplicate arrival");
     for (LocoIndex engine : {a.loco, a.loco2})
-        if (realEngine(engine)) s.locos[engine].lateAllowance = a.late;
+        if (isRealEngine(engine)) s.locos[engine].lateAllowance = a.late;
 }
 
 void completeExitPoint(Game& g, LocationId place) {
@@ -78,7 +69,7 @@ void completeExitPoint(Game& g, LocationId place) {
     for (LocoIndex engine : engines) s.locos[engine].where = whereLeftWithDeparture + departure;
     const int minutesLate = s.clock - d.time;
     const auto book = [&](LocoIndex engine, ArrivalIndex arrival) {
-        if (!realEngine(engine) || arrival == 0) return;
+        if (!isRealEngine(engine) || arrival == 0) return;
         if (!bookReturningEngine(s, engine, arrival, minutesLate, [&g](int n) { return g.rand(n); })) return;
         const int line = s.arrivals[arrival].line;
         if (s.locations[s.lines[line].entryPlace].busyTicks == 0) chooseNextArrival(g, line);
@@ -91,7 +82,7 @@ void completeShedRoad(Game& g, LocationId place, int state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     Location& berth = s.locations[incomingBerth(place)];
-    if (state == passingThrough) {
+    if (state == occPassingThrough) {
         clearLocation(s, incomingBerth(place));
         clearLocation(s, place);
         return;
@@ -100,7 +91,7 @@ void completeShedRoad(Game& g, LocationId place, int state) {
     for (LocoIndex engine : enginesIn(l))
         if (s.locos[engine].where == place) standing.push_back(engine);
     std::vector<LocoIndex> road;
-    if (state == engineComingIn) {
+    if (state == occEngineComingIn) {
         std::vector<LocoIndex> arriving;
         for (LocoIndex engine : enginesIn(berth))
             if (s.locos[engine].where != place) arriving.push_back(engine);
@@ -126,13 +117,13 @@ void completeShedRoad(Game& g, LocationId place, int state) {
 void completeSingleEngineSpot(Game& g, LocationId place, int state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
-    if (state == workInProgress) {
+    if (state == occWorkInProgress) {
         if (l.kind == kindTurntable)
             for (LocoIndex engine : enginesIn(l)) s.locos[engine].facing = 1 - s.locos[engine].facing;
         l.occState = occEmpty;
         return;
     }
-    if (state == comingIn || state == engineComingIn) {
+    if (state == occComingIn || state == occEngineComingIn) {
         const std::vector<LocoIndex> engines = enginesIn(s.locations[incomingBerth(place)]);
         clearLocation(s, incomingBerth(place));
         clearLocation(s, place);
@@ -162,22 +153,22 @@ void closeUpToTrain(GameState& s, LocationId place) {
 void completeTrainPlace(Game& g, LocationId place, int state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
-    if (state == passingThrough) {
+    if (state == occPassingThrough) {
         clearLocation(s, incomingBerth(place));
         clearLocation(s, place);
         return;
     }
-    if (state == workInProgress) {
+    if (state == occWorkInProgress) {
         l.occState = occDeparture;
         return;
     }
     mergeIncomingBerth(s, place);
-    if (state == engineComingIn) {
+    if (state == occEngineComingIn) {
         closeUpToTrain(s, place);
         syncLocoWhere(s, place);
         return;
     }
-    if (state != comingIn) return;
+    if (state != occComingIn) return;
     ResetSpeedUp(g);
     if (l.occState == occDeparture && l.occupant > 0) s.departures[l.occupant].location = place;
     if (l.occState != occArrival || l.occupant <= 0) return;

@@ -12,34 +12,25 @@
 #include "session/game.h"
 #include "world/berths.h"
 #include "world/group_names.h"
+#include "world/line_tables.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 
 namespace wm {
 
 namespace {
-constexpr int comingIn = 5;
-constexpr int engineComingIn = 6;
-constexpr int leavingLight = 7;
-constexpr int workInProgress = 9;
-constexpr int passingThrough = 10;
-constexpr int reversingDeparture = 11;
-
-bool realEngine(int engine) {
-    return engine > 0 && engine != noEngine;
-}
 
 /// The berth whose contents the description reads: the incoming one while a move is under way.
 const Location& describedBerth(const GameState& s, LocationId place) {
     const Location& l = s.locations[place];
-    if (l.occState == comingIn || l.occState == engineComingIn || l.occState == leavingLight)
+    if (l.occState == occComingIn || l.occState == occEngineComingIn || l.occState == occLeavingLight)
         return s.locations[incomingBerth(place)];
     return l;
 }
 
 bool anyEngine(const Location& l) {
     for (int p = 1; p <= 4; ++p)
-        if (realEngine(l.locoAt[p])) return true;
+        if (isRealEngine(l.locoAt[p])) return true;
     return false;
 }
 
@@ -48,7 +39,7 @@ std::string minutesText(int minutes) {
 }
 
 int power(const GameState& s, int engine, int trainType) {
-    if (!realEngine(engine)) return 0;
+    if (!isRealEngine(engine)) return 0;
     const LocoClass& c = locoClass(s.locos[engine].classIndex);
     return trainType > 7 ? c.freightPower : c.passengerPower;
 }
@@ -84,14 +75,14 @@ std::string engineCheck(const Game& game, DepartureIndex departure, LocationId p
     const bool high = leavingEnd(d) == highEnd;
     const int inner = high ? 3 : 2;
     const int outer = high ? 4 : 1;
-    const int engine = realEngine(l.locoAt[inner]) ? l.locoAt[inner] : l.locoAt[outer];
-    if (!realEngine(engine)) return "";
+    const int engine = isRealEngine(l.locoAt[inner]) ? l.locoAt[inner] : l.locoAt[outer];
+    if (!isRealEngine(engine)) return "";
     const int pair =
         engine == l.locoAt[inner] && l.enginePairFlag[high ? highEnd : lowEnd] ? l.locoAt[outer] : 0;
     const int have = power(s, engine, d.trainType) + power(s, pair, d.trainType);
     const int booked = power(s, d.loco, d.trainType) + power(s, d.loco2, d.trainType);
     const Loco& e = s.locos[engine];
-    const bool otherShed = realEngine(d.loco) && e.shed.view() != s.locos[d.loco].shed.view();
+    const bool otherShed = isRealEngine(d.loco) && e.shed.view() != s.locos[d.loco].shed.view();
     const bool unfit =
         e.condition >= conditionNeedsCoal && e.condition <= conditionNeedsRepair && isMainLine(d.line);
     if (have < booked || otherShed || unfit) return " Check loco";
@@ -134,12 +125,12 @@ void DescribeFrom(Game& g, LocationId place) {
         } else {
             row30 = arrivalText(g, place, l.occupant, note);
             trainName = std::string(a.trainName.view());
-            if (atEntry && !realEngine(a.loco)) note = " Arrival awaiting pending departure";
+            if (atEntry && !isRealEngine(a.loco)) note = " Arrival awaiting pending departure";
         }
         break;
     }
     case occDeparture:
-    case reversingDeparture:
+    case occReversingDeparture:
         departureText = DescribeDeparture(s, l.occupant);
         departureRow = true;
         warning = engineCheck(g, l.occupant, place);
@@ -150,10 +141,10 @@ void DescribeFrom(Game& g, LocationId place) {
         if (l.occState2 == occStock) row30 += " : " + DescribeMultiPortion(s, l.occupant2);
         if (l.occState2 == occTraffic) row30 += " : " + DescribeTraffic(s, l.occupant2);
         break;
-    case passingThrough:
+    case occPassingThrough:
         row30 = "Through movement";
         break;
-    case workInProgress:
+    case occWorkInProgress:
         if (l.occupant > 0) {
             departureText = DescribeDeparture(s, l.occupant);
             departureRow = true;
@@ -163,9 +154,10 @@ void DescribeFrom(Game& g, LocationId place) {
         row30 = "Unexpected status " + std::to_string(l.occState);
         break;
     }
-    if (!anyEngine(l) && here.occState == comingIn) note = "Please wait for the move to be completed";
+    if (!anyEngine(l) && here.occState == occComingIn) note = "Please wait for the move to be completed";
     if (here.busyTicks > 0 &&
-        (here.occState == comingIn || here.occState == engineComingIn || here.occState == passingThrough) &&
+        (here.occState == occComingIn || here.occState == occEngineComingIn ||
+         here.occState == occPassingThrough) &&
         (here.kind == kindPlatform || here.kind == kindThroughRoad || here.kind == kindRunningSection))
         note = "Will reach " + std::string(here.code.view()) + " in " + minutesText((here.busyTicks + 2) / 3);
 
@@ -194,7 +186,7 @@ void DescribeFrom(Game& g, LocationId place) {
         int previousEnd = -1;
         for (int p = 1; p <= 4; ++p) {
             const int engine = l.locoAt[p];
-            if (!realEngine(engine)) continue;
+            if (!isRealEngine(engine)) continue;
             const int end = p <= 2 ? lowEnd : highEnd;
             if (!list.empty()) list += l.endFlag[static_cast<std::size_t>(previousEnd)] ? "+" : ":";
             const Loco& e = s.locos[engine];
@@ -232,16 +224,16 @@ void DescribeFrom(Game& g, LocationId place) {
     }
 
     // The engine that moves unless the direction of the move picks the other end.
-    const bool low = realEngine(l.locoAt[1]) || realEngine(l.locoAt[2]);
-    const bool high = realEngine(l.locoAt[3]) || realEngine(l.locoAt[4]);
+    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
+    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
     if (low != high) {
         const int inner = low ? 2 : 3;
         const int outer = low ? 1 : 4;
         const int end = low ? lowEnd : highEnd;
-        if (realEngine(l.locoAt[inner])) {
+        if (isRealEngine(l.locoAt[inner])) {
             m.placePicked = inner;
             m.moveEngine = l.locoAt[inner];
-            if (l.enginePairFlag[static_cast<std::size_t>(end)] && realEngine(l.locoAt[outer]))
+            if (l.enginePairFlag[static_cast<std::size_t>(end)] && isRealEngine(l.locoAt[outer]))
                 m.secondEngine = l.locoAt[outer];
             m.withTrain = l.endFlag[static_cast<std::size_t>(end)] != 0;
         } else {

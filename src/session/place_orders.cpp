@@ -13,11 +13,6 @@
 namespace wm {
 
 namespace {
-constexpr int comingIn = 5;
-constexpr int engineComingIn = 6;
-constexpr int changingEnds = 8;
-constexpr int workInProgress = 9;
-constexpr int reversingDeparture = 11;
 
 constexpr int couplingTicks = 3;
 constexpr int waterTicks = 9;
@@ -29,21 +24,17 @@ constexpr int lastShedRoad = 46;
 
 const char* const oneAtATime = "Only one action at a time per section, please";
 
-bool realEngine(int engine) {
-    return engine > 0 && engine != noEngine;
-}
-
 std::string code(const GameState& s, LocationId place) {
     return std::string(s.locations[place].code.view());
 }
 
 bool isDieselUnit(const GameState& s, int engine) {
-    return realEngine(engine) && s.locos[engine].classIndex == dieselUnitClass;
+    return isRealEngine(engine) && s.locos[engine].classIndex == dieselUnitClass;
 }
 
 int trainTypeHere(const GameState& s, const Location& l) {
     if (l.occState == occArrival && l.occupant > 0) return s.arrivals[l.occupant].trainType;
-    if ((l.occState == occDeparture || l.occState == reversingDeparture) && l.occupant > 0)
+    if ((l.occState == occDeparture || l.occState == occReversingDeparture) && l.occupant > 0)
         return s.departures[l.occupant].trainType;
     return -1;
 }
@@ -64,7 +55,7 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         return false;
     }
     if (l.busyTicks > 0 && l.occState != occArrival && l.occState != occTraffic &&
-        l.occState != workInProgress) {
+        l.occState != occWorkInProgress) {
         g.console.ShowNotice(oneAtATime);
         return false;
     }
@@ -72,7 +63,7 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         g.console.ShowNotice("That is a light engine working");
         return false;
     }
-    if (l.occState == occArrival || l.occState == occDeparture || l.occState == reversingDeparture) {
+    if (l.occState == occArrival || l.occState == occDeparture || l.occState == occReversingDeparture) {
         for (int p = 1; p <= 4; ++p) {
             if (isDieselUnit(s, l.locoAt[p])) {
                 g.console.ShowNotice("A DMU can not be coupled or uncoupled");
@@ -93,8 +84,8 @@ int couplingOffer(const Location& l, int end) {
     const int inner = end == lowEnd ? 2 : 3;
     const int outer = end == lowEnd ? 1 : 4;
     const bool train = l.occState != occEmpty;
-    const bool innerEngine = realEngine(l.locoAt[inner]);
-    const bool outerEngine = realEngine(l.locoAt[outer]);
+    const bool innerEngine = isRealEngine(l.locoAt[inner]);
+    const bool outerEngine = isRealEngine(l.locoAt[outer]);
     if (train && (innerEngine || outerEngine) && !l.endFlag[static_cast<std::size_t>(end)]) return 1;
     if (innerEngine && outerEngine && !l.enginePairFlag[static_cast<std::size_t>(end)]) return 2;
     return 0;
@@ -138,7 +129,7 @@ void CoupleOrder(Game& g, LocationId place) {
     const int outer = end == lowEnd ? 1 : 4;
     if ((low != 0 ? low : high) == 1) {
         // An engine alone at the outer place first draws up to the train.
-        if (!realEngine(l.locoAt[inner])) {
+        if (!isRealEngine(l.locoAt[inner])) {
             l.locoAt[inner] = l.locoAt[outer];
             l.locoAt[outer] = 0;
         }
@@ -165,7 +156,7 @@ void UncoupleOrder(Game& g, LocationId place) {
     }
     int end = -1;
     if (coupled(lowEnd) && coupled(highEnd)) {
-        if (l.occState == reversingDeparture)
+        if (l.occState == occReversingDeparture)
             end = highEnd;
         else if (l.occState2 != occEmpty)
             end = lowEnd;
@@ -202,7 +193,7 @@ void UncoupleOrder(Game& g, LocationId place) {
 void WaterOrder(Game& g, LocationId place) {
     GameState& s = g.state;
     const Location& l = s.locations[place];
-    if (l.busyTicks > 0 && l.occState != occArrival && l.occState != workInProgress)
+    if (l.busyTicks > 0 && l.occState != occArrival && l.occState != occWorkInProgress)
         return g.console.NotPossible();
     struct Column {
         std::string_view code;
@@ -219,18 +210,18 @@ void WaterOrder(Game& g, LocationId place) {
         if (column.code != l.code.view()) continue;
         if (column.firstPlace == 0) {
             int count = 0;
-            for (int p = 1; p <= 4; ++p) count += realEngine(l.locoAt[p]) ? 1 : 0;
+            for (int p = 1; p <= 4; ++p) count += isRealEngine(l.locoAt[p]) ? 1 : 0;
             engine = count > 0 ? l.locoAt[count] : 0;
         } else {
-            engine = realEngine(l.locoAt[column.firstPlace]) ? l.locoAt[column.firstPlace]
-                                                             : l.locoAt[column.otherPlace];
+            engine = isRealEngine(l.locoAt[column.firstPlace]) ? l.locoAt[column.firstPlace]
+                                                               : l.locoAt[column.otherPlace];
         }
         break;
     }
-    if (!realEngine(engine)) return g.console.NotPossible();
+    if (!isRealEngine(engine)) return g.console.NotPossible();
     Loco& e = s.locos[engine];
-    if (e.condition != conditionNeedsWater || e.watering || l.occState == comingIn ||
-        l.occState == engineComingIn)
+    if (e.condition != conditionNeedsWater || e.watering || l.occState == occComingIn ||
+        l.occState == occEngineComingIn)
         return g.console.NotPossible();
     e.workTime = waterTicks;
     e.watering = 1;
@@ -245,12 +236,12 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     m.moveFrom = from;
     m.moveTo = to;
     m.moveUp = to > from;
-    const bool low = realEngine(l.locoAt[1]) || realEngine(l.locoAt[2]);
-    const bool high = realEngine(l.locoAt[3]) || realEngine(l.locoAt[4]);
+    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
+    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
     if (l.kind == kindShedRoad) {
         int last = 0;
         for (int p = 1; p <= 4; ++p)
-            if (realEngine(l.locoAt[p])) last = p;
+            if (isRealEngine(l.locoAt[p])) last = p;
         const int p = m.moveUp ? last : 1;
         m = MoveContext{from, to, p, l.locoAt[p], 0, 0, false, to > from};
         return;
@@ -266,16 +257,16 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     const auto end = static_cast<std::size_t>(m.moveUp ? highEnd : lowEnd);
     m.rearEngine = 0;
     m.secondEngine = 0;
-    if (realEngine(l.locoAt[inner])) {
+    if (isRealEngine(l.locoAt[inner])) {
         m.placePicked = inner;
         m.moveEngine = l.locoAt[inner];
-        if (l.enginePairFlag[end] && realEngine(l.locoAt[outer])) m.secondEngine = l.locoAt[outer];
+        if (l.enginePairFlag[end] && isRealEngine(l.locoAt[outer])) m.secondEngine = l.locoAt[outer];
     } else {
         m.placePicked = outer;
         m.moveEngine = l.locoAt[outer];
     }
     m.withTrain = l.endFlag[end] != 0;
-    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty && realEngine(l.locoAt[2]))
+    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty && isRealEngine(l.locoAt[2]))
         m.rearEngine = l.locoAt[2];
 }
 
@@ -287,14 +278,14 @@ bool workAtFromRefuses(Game& g, LocationId from) {
     const int minutes = (l.busyTicks + 2) / 3;
     if (l.kind == kindShedRoad) {
         c.ShowNotice(oneAtATime);
-    } else if (l.kind == kindTurntable && l.occState == workInProgress) {
+    } else if (l.kind == kindTurntable && l.occState == occWorkInProgress) {
         c.CompletionTime(minutes, "Turning");
     } else if (l.occState == occArrival && s.arrivals[l.occupant].group == l.group) {
         c.ShowNotice(g.move.withTrain ? "Please wait for the arrival to be ready" : oneAtATime);
-    } else if (l.occState == comingIn || l.occState == engineComingIn) {
+    } else if (l.occState == occComingIn || l.occState == occEngineComingIn) {
         c.ShowNotice(l.kind == kindTurntable ? "Please wait until the engine arrives"
                                              : "Please let it come to a stand first");
-    } else if (l.occState == workInProgress) {
+    } else if (l.occState == occWorkInProgress) {
         c.ShowNotice(l.kind == kindSiding ? "Please wait for the loading/shunting to be completed"
                                           : "Please wait for the train to be ready");
     } else {
@@ -306,7 +297,7 @@ bool workAtFromRefuses(Game& g, LocationId from) {
 bool engineBusyRefuses(Game& g, LocationId from) {
     const GameState& s = g.state;
     const MoveContext& m = g.move;
-    if (!realEngine(m.moveEngine)) return false;
+    if (!isRealEngine(m.moveEngine)) return false;
     const Loco& e = s.locos[m.moveEngine];
     const int minutes = (e.workTime + 2) / 3;
     if (e.watering && e.workTime > 0) {
@@ -339,7 +330,7 @@ void orderWithinPlace(Game& g, LocationId place) {
     const MoveContext& m = g.move;
     if (l.kind == kindTurntable) {
         const int engine = l.locoAt[1];
-        if (!realEngine(engine)) return g.console.NotPossible();
+        if (!isRealEngine(engine)) return g.console.NotPossible();
         if (place == upYardTurntable && !fitsUpYardTurntable(s.locos[engine].classIndex)) {
             g.console.ShowNotice("The Up Yard turntable is too short to turn a " +
                                  std::string(locoClass(s.locos[engine].classIndex).name));
@@ -347,13 +338,14 @@ void orderWithinPlace(Game& g, LocationId place) {
         }
         if (l.busyTicks > 0) return g.console.NotPossible();
         l.busyTicks = g.rand(2) == 0 ? 6 : 9;
-        l.occState = workInProgress;
+        l.occState = occWorkInProgress;
         return;
     }
     const bool loneEngine = l.occState == occEmpty && l.kind != kindShedRoad && l.kind != kindServicePoint &&
-                            realEngine(m.moveEngine) && !isDieselUnit(s, m.moveEngine) && m.secondEngine == 0;
+                            isRealEngine(m.moveEngine) && !isDieselUnit(s, m.moveEngine) &&
+                            m.secondEngine == 0;
     int engines = 0;
-    for (int p = 1; p <= 4; ++p) engines += realEngine(l.locoAt[p]) ? 1 : 0;
+    for (int p = 1; p <= 4; ++p) engines += isRealEngine(l.locoAt[p]) ? 1 : 0;
     if (!loneEngine || engines != 1 || l.busyTicks > 0) return g.console.NotPossible();
     // The berth holds the engine at the other end until the change is done.
     keepContentsInBerth(s, place);
@@ -361,7 +353,7 @@ void orderWithinPlace(Game& g, LocationId place) {
     berth.locoAt = {};
     berth.endFlag = {};
     berth.locoAt[5 - m.placePicked] = m.moveEngine;
-    l.occState = changingEnds;
+    l.occState = occChangingEnds;
     l.busyTicks = 2;
 }
 } // namespace
@@ -372,13 +364,13 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     if (s.locations[to].kind == kindEntryPoint) ++to;
     const Location& l = s.locations[from];
     bool engines = false;
-    for (int p = 1; p <= 4; ++p) engines = engines || realEngine(l.locoAt[p]);
+    for (int p = 1; p <= 4; ++p) engines = engines || isRealEngine(l.locoAt[p]);
     if (!engines) {
         const Location& berth = s.locations[incomingBerth(from)];
-        if (l.occState == comingIn && berth.occState == occDeparture &&
+        if (l.occState == occComingIn && berth.occState == occDeparture &&
             s.departures[berth.occupant].trainType < 6)
             c.ShowNotice("This train calls at " + groupName(l.group));
-        else if (l.occState == comingIn || l.occState == engineComingIn)
+        else if (l.occState == occComingIn || l.occState == occEngineComingIn)
             c.ShowNotice("Please wait for the move to be completed");
         else
             c.ShowNotice("Nothing to move");
@@ -393,7 +385,7 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     if (workAtFromRefuses(g, from)) return false;
     const Location& target = s.locations[to];
     if (to != from && target.busyTicks > 0 && target.occState != occArrival &&
-        target.occState != workInProgress) {
+        target.occState != occWorkInProgress) {
         if (target.kind == kindExitPoint || target.kind == kindRunningSection)
             c.RouteNotClear();
         else

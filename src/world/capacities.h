@@ -24,6 +24,11 @@ inline constexpr int secondBerthOffset = 200;
 // Engine index in an engine field that stands for "no real engine".
 inline constexpr int noEngine = 999;
 
+// An engine field that names an engine: neither empty (0) nor noEngine.
+constexpr bool isRealEngine(int engine) {
+    return engine > 0 && engine != noEngine;
+}
+
 // Departure time of a pseudo-departure: one that exists only as a destination for portions and traffic.
 inline constexpr int notRunningTime = 2880;
 
@@ -32,7 +37,7 @@ inline constexpr int notRunningTime = 2880;
 inline constexpr int whereOnArrival = 2000;             // + n: train engine of arrival n
 inline constexpr int whereSecondEngineOnArrival = 2500; // + n: second engine of arrival n
 inline constexpr int maxArrivalsInADay = 500;
-inline constexpr int whereLeftWithDeparture = 5000;     // + n: has left the layout with departure n
+inline constexpr int whereLeftWithDeparture = 5000; // + n: has left the layout with departure n
 
 // Index types of the tables; named so that a field says what it refers to.
 using LocationId = int;

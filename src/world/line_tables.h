@@ -24,6 +24,15 @@ int lineHeadway(int line, int speedClass);
 // down yard takes longer on some lines and less on others.
 int arrivalRunningTime(int line, int group, int trainType);
 
+// The nine signalled main lines, where a train's direction sets its engine's facing and lateness counts.
+constexpr bool isMainLine(int line) {
+    return line == 1 || line == 2 || line == 3 || line == 7 || line == 8 || (line >= 20 && line <= 23);
+}
+// The local lines between the yards, the sidings and the shed.
+constexpr bool isLocalLine(int line) {
+    return line == 9 || line == 11 || (line >= 14 && line <= 17);
+}
+
 // The movement code's names for the same tables. The speed band is the speed class.
 inline int speedBand(int trainType) {
     return speedClass(trainType);

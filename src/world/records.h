@@ -36,9 +36,16 @@ enum OccState : int {
     occDeparture = 2, // a departure is set up there; occupant is the departure
     occStock = 3,     // stock stands there; occupant is the first portion of the rake
     occTraffic = 4,   // traffic is being worked there; occupant is the traffic block
-    // 5..11 are transient states of moves and work; the movement code names them.
-    occFirstMoveState = 5,
-    occLastMoveState = 11,
+    // Transient states of moves and work:
+    occComingIn = 5,            // a train or rake is coming in; the incoming berth holds it
+    occEngineComingIn = 6,      // an engine is coming in light
+    occLeavingLight = 7,        // an engine is leaving light; what stays waits in the incoming berth
+    occChangingEnds = 8,        // the engine is moving to the other end within the place
+    occWorkInProgress = 9,      // turning, loading or shunting; moves in are refused
+    occPassingThrough = 10,     // an intermediate place of a move, which the train only passes
+    occReversingDeparture = 11, // a departure whose engine stands at the end opposite its usual place
+    occFirstMoveState = occComingIn,
+    occLastMoveState = occReversingDeparture,
 };
 
 // Location end numbers for endFlag and the other per-end values.
