@@ -111,6 +111,7 @@ void DescribeFrom(Game& g, LocationId place) {
     std::string note;
     std::string warning;
     bool showEngines = true;
+    bool awaitingEngine = false;
     std::string trainName;
     switch (l.occState) {
     case occEmpty:
@@ -125,7 +126,7 @@ void DescribeFrom(Game& g, LocationId place) {
         } else {
             row30 = arrivalText(g, place, l.occupant, note);
             trainName = std::string(a.trainName.view());
-            if (atEntry && !isRealEngine(a.loco)) note = " Arrival awaiting pending departure";
+            awaitingEngine = atEntry && !isRealEngine(a.loco);
         }
         break;
     }
@@ -154,7 +155,17 @@ void DescribeFrom(Game& g, LocationId place) {
         row30 = "Unexpected status " + std::to_string(l.occState);
         break;
     }
-    if (!anyEngine(l) && here.occState == occComingIn) note = "Please wait for the move to be completed";
+    std::string notice;
+    if (awaitingEngine) notice = " Arrival awaiting pending departure";
+    if (!anyEngine(l)) {
+        const bool callingHere = here.occState == occComingIn && l.occState == occDeparture &&
+                                 s.departures[l.occupant].trainType < 6 &&
+                                 s.departures[l.occupant].group == here.group;
+        if (callingHere)
+            notice = "This train calls at " + groupName(here.group);
+        else if (here.occState == occComingIn || here.occState == occEngineComingIn)
+            notice = "Please wait for the move to be completed";
+    }
     if (here.busyTicks > 0 &&
         (here.occState == occComingIn || here.occState == occEngineComingIn ||
          here.occState == occPassingThrough) &&
@@ -180,6 +191,7 @@ void DescribeFrom(Game& g, LocationId place) {
         c.DefaultColours();
     }
 
+    if (!notice.empty()) g.console.ShowNotice(notice);
     c.ClearMessageLine();
     if (showEngines) {
         std::string list;

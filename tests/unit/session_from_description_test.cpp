@@ -87,5 +87,30 @@ TEST_F(FromDescription, TwoEnginesAreListedWithTheirCoupling) {
     EXPECT_NE(row(31).find("SH:45101"), std::string::npos) << row(31);
 }
 
+TEST_F(FromDescription, AnArrivalAtTheEntryIsDescribedOnlyWithinTheHour) {
+    s().arrivalCount = 1;
+    Arrival& a = s().arrivals[1];
+    a.code = "410A";
+    a.time = 720;
+    a.line = 1;
+    a.group = 15;
+    a.origin = "Thurlstone";
+    a.trainType = 0; // express, letter A
+    a.loco = noEngine;
+    Location& entry = s().locations[55];
+    entry.occState = occArrival;
+    entry.occupant = 1;
+    DescribeFrom(*game, 55);
+    EXPECT_EQ(row(30).rfind("Nothing in next hour", 0), 0u) << row(30);
+    EXPECT_TRUE(host.messages().empty());
+
+    a.time = 630;
+    DescribeFrom(*game, 55);
+    EXPECT_EQ(row(30).rfind("10.30 at ", 0), 0u) << row(30);
+    EXPECT_NE(row(30).find(" from Thurlstone (A)"), std::string::npos) << row(30);
+    ASSERT_FALSE(host.messages().empty());
+    EXPECT_EQ(host.messages().back(), "notice  Arrival awaiting pending departure");
+}
+
 } // namespace
 } // namespace wm
