@@ -192,11 +192,13 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
     auto end = [&](const std::string& node, bool highEnd, Point& point) {
         if (isLocation(node)) {
             const auto found = placed.find(std::atoi(node.c_str()));
-            if (found == placed.end()) return false;
-            const PlaceSpot& s = *found->second;
-            if (layout.reversed.count(s.location)) highEnd = !highEnd;
-            point = {highEnd ? s.column + s.width - 1 : s.column - 1, s.row};
-            return true;
+            if (found != placed.end()) {
+                const PlaceSpot& s = *found->second;
+                if (layout.reversed.count(s.location)) highEnd = !highEnd;
+                point = {highEnd ? s.column + s.width - 1 : s.column - 1, s.row};
+                return true;
+            }
+            // A location the player never selects (a point on the running road) is placed like a junction.
         }
         const auto found = layout.nodes.find(node);
         if (found == layout.nodes.end()) return false;

@@ -77,7 +77,8 @@ struct TrackLink {
 std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view source);
 
 /// Reads one screen's file and lays its track. `links` is the whole topology; a link is drawn on this
-/// screen when both its ends are placed here (a spot of the location or a junction node). Faults of the
+/// screen when both its ends are placed here (a spot of the location, or a node row for a junction or for a
+/// location no click selects). Faults of the
 /// file are DataFileErrors naming file and line; the plan is checked against the hotspots of the screen.
 ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view source,
                            const std::vector<TrackLink>& links, const HotspotTable& hotspots);

@@ -14,7 +14,7 @@ namespace wm {
 namespace {
 
 // The screens whose track is laid in full; the others show their places and panels so far.
-const std::set<int> finishedScreens{0, 2, 3, 4};
+const std::set<int> finishedScreens{0, 1, 2, 3, 4};
 
 using Point = std::pair<int, int>; // border after a column, row
 
@@ -53,6 +53,13 @@ TEST(DisplayScreenPlan, EveryDrawnSectionIsOneARouteLocks) {
                 << "place " << spot.location << " takes the colour of section " << spot.section;
         }
     }
+}
+
+TEST(DisplayScreenPlan, EverySectionARouteLocksIsDrawnSomewhere) {
+    std::set<int> drawn;
+    for (const ScreenPlan& plan : standardScreenPlans())
+        for (const TrackCell& cell : plan.track) drawn.insert(cell.section);
+    for (int section : lockedSections()) EXPECT_TRUE(drawn.count(section)) << "section " << section;
 }
 
 // Each leg between two places of a finished screen is drawn there as one connected path of its own
@@ -152,6 +159,13 @@ TEST(DisplayScreenPlan, TrackIsLaidAlongTheRowThenDiagonallyToTheJunction) {
     EXPECT_EQ(bySection[6][1].shape, CellShape::Fall);
     EXPECT_EQ(bySection[7][0].shape, CellShape::Straight);
     EXPECT_EQ(bySection[7][0].row, 7);
+
+    // A location without a place of its own lies where its node row puts it.
+    const ScreenPlan hidden = parseScreenPlan(0, "spot A 1 2 5 3 compact 4\nnode c1 6 5\nnode 3 9 5\n",
+                                              "screen.txt", links, HotspotTable{});
+    int sixAndSeven = 0;
+    for (const TrackCell& c : hidden.track) sixAndSeven += c.section == 6 || c.section == 7;
+    EXPECT_EQ(sixAndSeven, 3);
 }
 
 } // namespace
