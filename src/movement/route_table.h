@@ -5,6 +5,7 @@
 // no_route.txt and legs.txt, the last made from links.txt by tools/track/make_legs.py).
 
 #include "movement/reachability.h"
+#include "world/capacities.h"
 
 #include <map>
 #include <string_view>
@@ -13,7 +14,6 @@
 
 namespace wm {
 
-constexpr int sectionCount = 520;  // route sections are numbered 1..520
 constexpr int maxLegSections = 24; // a leg locks 1..24 sections
 
 // After a leg has started, each target's timer is set to the source's timer.
