@@ -273,6 +273,19 @@ void check(const ScreenPlan& plan, const Layout& layout, std::string_view source
             fail("place " + std::to_string(h.code) + " is not drawn at its click cell " +
                  std::to_string(h.left) + "," + std::to_string(h.top));
     }
+    // A bar is painted before the places and labels: under one it would be hidden, over a label it hides it.
+    auto overlaps = [](const HighlightBar& bar, int column, int row, int width) {
+        return bar.row == row && bar.column <= column + width - 1 && column <= bar.column + bar.width - 1;
+    };
+    for (const HighlightBar& bar : plan.bars) {
+        const std::string at = std::to_string(bar.column) + "," + std::to_string(bar.row);
+        for (const PlaceSpot& s : plan.spots)
+            if (overlaps(bar, s.column, s.row, s.width))
+                fail("the bar at " + at + " lies under place " + std::to_string(s.location));
+        for (const ScreenText& label : plan.labels)
+            if (overlaps(bar, label.column, label.row, static_cast<int>(label.text.size())))
+                fail("the bar at " + at + " covers the label \"" + label.text + "\"");
+    }
     for (const TrackCell& cell : plan.track)
         if (cell.column < 1 || cell.column > 100 || cell.row < 1 || cell.row > bodyRows)
             fail("track of section " + std::to_string(cell.section) + " runs off the screen's body");
