@@ -50,5 +50,30 @@ TEST(DisplayScreensDriver, EachScreenMatchesItsExpectedText) {
     fs::remove_all(out);
 }
 
+// The colour letter of a cell in a screen dump: the colour block follows the text after a blank line, two
+// letters (text, background) per cell.
+char cellColour(const std::string& dump, int column, int row) {
+    std::istringstream colours(dump.substr(dump.find("\n\n") + 2));
+    std::string line;
+    for (int r = 0; r < row; ++r) std::getline(colours, line);
+    return line.at(static_cast<std::size_t>((column - 1) * 2));
+}
+
+TEST(DisplayScreensDriver, APieceSharedByTwoRoadsIsRedWhenEitherIsLocked) {
+    const fs::path out = fs::temp_directory_path() / ("wm58-shared-" + std::to_string(::getpid()) + ".txt");
+    // The fan from the North Junction platform throat: the roads to PL4 and to P6N leave by the same
+    // diagonal at column 69, row 17; only the road to PL4 (section 233) is locked.
+    const std::vector<std::string> script{"new-game 5 Weekday", "lock-sections 9 233", "show-screen 2",
+                                          "screen " + out.string()};
+    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
+    std::string error;
+    ASSERT_EQ(driver.run("shared.txt", script, error), 0) << error;
+    const std::string dump = readText(out);
+    EXPECT_EQ(cellColour(dump, 69, 17), 'r');
+    EXPECT_EQ(cellColour(dump, 78, 18), 'r'); // the road's last cell before PL4
+    EXPECT_EQ(cellColour(dump, 74, 20), 'y'); // the road on to P6N stays clear
+    fs::remove(out);
+}
+
 } // namespace
 } // namespace wm
