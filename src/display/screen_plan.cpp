@@ -286,6 +286,13 @@ void check(const ScreenPlan& plan, const Layout& layout, std::string_view source
             if (overlaps(bar, label.column, label.row, static_cast<int>(label.text.size())))
                 fail("the bar at " + at + " covers the label \"" + label.text + "\"");
     }
+    // A place's line and text are drawn over the track: track there would be lost under them.
+    for (const TrackCell& cell : plan.track)
+        for (const PlaceSpot& s : plan.spots)
+            if (cell.row == s.row && cell.column >= s.column && cell.column <= s.column + s.width - 1)
+                fail("track of section " + std::to_string(cell.section) + " runs under place " +
+                     std::to_string(s.location) + " at " + std::to_string(cell.column) + "," +
+                     std::to_string(cell.row));
     for (const TrackCell& cell : plan.track)
         if (cell.column < 1 || cell.column > 100 || cell.row < 1 || cell.row > bodyRows)
             fail("track of section " + std::to_string(cell.section) + " runs off the screen's body");

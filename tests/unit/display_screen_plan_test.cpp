@@ -141,6 +141,8 @@ TEST(DisplayScreenPlan, FaultsNameTheFileAndLine) {
     EXPECT_NE(loadFault(places + "node c1 5 6\n").find("cannot run"), std::string::npos);
     EXPECT_EQ(loadFault(places + "node c1 5 3\n"), "");
     EXPECT_NE(loadFault("", "1 c1 600\n").find("links.txt:1:"), std::string::npos);
+    // Track laid through a place would be drawn over by the place's own line.
+    EXPECT_NE(loadFault(places + "node c1 5 3\nvia 5 9,3\n").find("runs under place 2"), std::string::npos);
     // A platform bar beside a road is fine; one under a place or over a label would not be seen.
     EXPECT_EQ(loadFault(places + "bar 2 4 6\n"), "");
     EXPECT_NE(loadFault(places + "bar 4 3 2\n").find("under place 1"), std::string::npos);
