@@ -36,7 +36,8 @@ struct DisplayState {
     int displayMode = 0;   // 0 layout screen, 1 arrivals board, 2 departures board, 3 report
     int lastDrawnScreen = 2;
     int helpContext = 0;
-    std::array<int, 5> alertLevel{}; // per layout screen 0..4, raised by the attention scan; colours its button
+    std::array<int, 5>
+        alertLevel{}; // per layout screen 0..4, raised by the attention scan; colours its button
 };
 
 /// Names and places of the run.

@@ -166,7 +166,6 @@ struct Telling {
     BranchAction branch = BranchAction::none;
 };
 
-
 TEST(MovementRouteTable, TellingLegsLockExactlyTheirSections) {
     const std::vector<Telling> legs{
         {1, 3, {1, 3}, {}},
