@@ -16,7 +16,6 @@ namespace wm {
 
 namespace {
 
-constexpr int trafficForRepairType = 10;
 constexpr int wagonShopGroup = 18;
 constexpr int fastFreightType = 9; // its stock is high priority while no train takes it
 
@@ -87,8 +86,8 @@ std::string DescribeTraffic(const GameState& state, TrafficIndex traffic, Locati
             selected >= 1 && selected <= placeCount && state.locations[selected].group == t.route;
         return out + " en route to " + (here ? std::string("siding") : groupName(t.route));
     }
-    out += t.trafficType == trafficForRepairType && t.route == wagonShopGroup ? " under repair"
-                                                                              : " unloading/loading";
+    out += t.trafficType == trafficWagonsForRepair && t.route == wagonShopGroup ? " under repair"
+                                                                                : " unloading/loading";
     if (trafficWorkedNow(state, traffic) && t.readyAt < 3 * (state.shiftEnd - state.clock))
         out += ", ready in " + minutesText((t.readyAt + 2) / 3);
     return out;

@@ -1,5 +1,7 @@
 #include "display/screen_plan.h"
 
+#include "world/capacities.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <set>
@@ -12,7 +14,6 @@ namespace wm {
 
 namespace {
 
-constexpr int lastSection = 520;
 constexpr int bodyRows = 26; // rows 27..32 belong to the key menu and the message lines
 
 struct Point {
@@ -253,7 +254,7 @@ void check(const ScreenPlan& plan, const Layout& layout, std::string_view source
         const PlaceSpot& s = plan.spots[i];
         if (s.column < 1 || s.row < 1 || s.width < 1 || s.column + s.width - 1 > 100 || s.row > bodyRows)
             failDataRow(source, layout.spotLines[i], "the place lies outside the screen's body");
-        if (s.section < 0 || s.section > lastSection || s.section2 < 0 || s.section2 > lastSection)
+        if (s.section < 0 || s.section > sectionCount || s.section2 < 0 || s.section2 > sectionCount)
             failDataRow(source, layout.spotLines[i], "a section is one of 1..520");
     }
     for (const Hotspot& h : hotspots.group(firstScreenGroup + plan.screen)) {
@@ -312,7 +313,7 @@ std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view s
                 const std::size_t comma = std::min(list.find(',', start), list.size());
                 DataRow one{row.line, {list.substr(start, comma - start)}};
                 const int section = dataInteger(source, one, 0);
-                if (section < 1 || section > lastSection)
+                if (section < 1 || section > sectionCount)
                     failDataRow(source, row.line,
                                 "section " + std::to_string(section) + " is outside 1..520");
                 link.sections.push_back(section);

@@ -2,17 +2,11 @@
 
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/reference_tables.h"
 
 namespace wm {
 
 namespace {
-constexpr int condNeedsCoal = 93;
-constexpr int condFacingFromLine = 94;
-constexpr int condOutOfUse = 95;
-constexpr int condNeedsServicing = 96;
-constexpr int condNeedsWater = 97;
-constexpr int condNeedsWaterToo = 98;
-constexpr int condAvailable = 99;
 
 constexpr int outOfUseWorkTicks = 3000;
 
@@ -60,7 +54,7 @@ bool isPendingArrival(const GameState& state, ArrivalIndex arrival) {
     const Arrival& a = state.arrivals[arrival];
     if (a.line < 1 || a.line > lineCapacity) return false;
     const Line& line = state.lines[a.line];
-    return (a.trainType >= 8 ? line.nextFreight : line.nextPassenger) == arrival;
+    return (isFreightFamily(a.trainType) ? line.nextFreight : line.nextPassenger) == arrival;
 }
 } // namespace
 

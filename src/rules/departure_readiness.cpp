@@ -42,9 +42,7 @@ bool bookedEngineReady(const GameState& state, DepartureIndex departure) {
 
 bool engineCanWork(const GameState& state, LocoIndex engine, DepartureIndex departure) {
     if (!realEngine(state, engine) || !validDeparture(state, departure)) return false;
-    const LocoClass& cls = locoClass(state.locos[engine].classIndex);
-    const int power = state.departures[departure].trainType > 7 ? cls.freightPower : cls.passengerPower;
-    return power > 0;
+    return powerFor(locoClass(state.locos[engine].classIndex), state.departures[departure].trainType) > 0;
 }
 
 bool departureReadyAt(const GameState& state, DepartureIndex departure, LocationId place) {

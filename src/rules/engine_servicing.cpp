@@ -6,22 +6,18 @@
 #include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/service_places.h"
 
 namespace wm {
 
 namespace {
-constexpr int coalingPoint = 37;   // "LCO"
-constexpr int locoCoalSiding = 33; // "LLC"
-constexpr int firstShedRoad = 41;
-constexpr int lastShedRoad = 46;
-constexpr int locoCoalTraffic = 6; // TrafficType row "Loco Coal"
 constexpr int cueSoon = 13;
 constexpr int cueOverdue = 15;
 
 bool locoCoalBeingWorked(const GameState& s) {
     const Location& siding = s.locations[locoCoalSiding];
     return siding.occState == occTraffic && siding.occupant > 0 &&
-           s.traffic[siding.occupant].trafficType == locoCoalTraffic;
+           s.traffic[siding.occupant].trafficType == trafficLocoCoal;
 }
 
 bool standsIn(const GameState& s, int engine, int place) {
@@ -34,7 +30,7 @@ bool standsIn(const GameState& s, int engine, int place) {
 bool workCanGoOn(const GameState& s, const Loco& engine) {
     if (engine.watering) return true;
     if ((engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) &&
-        engine.where >= firstShedRoad && engine.where <= lastShedRoad)
+        isShedRoad(engine.where))
         return true;
     return engine.condition == conditionNeedsCoal && engine.where == coalingPoint && locoCoalBeingWorked(s);
 }
@@ -73,8 +69,8 @@ void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
             if (engine.where >= 1 && engine.where <= placeCount) {
                 const Location& place = s.locations[engine.where];
                 if (place.occState == occArrival && place.occupant > 0 &&
-                    s.arrivals[place.occupant].condCode == 98)
-                    s.arrivals[place.occupant].condCode = 99;
+                    s.arrivals[place.occupant].condCode == condNeedsWaterToo)
+                    s.arrivals[place.occupant].condCode = condAvailable;
             }
         } else if (engine.condition == conditionNeedsCoal) {
             engine.condition = conditionNeedsWater;

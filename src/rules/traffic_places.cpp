@@ -9,15 +9,6 @@ namespace wm {
 
 namespace {
 
-enum TrafficKind : int {
-    trafficEmptyStock = 0,
-    trafficParcels = 1,
-    trafficMilk = 2,
-    trafficLocoCoal = 6,
-    trafficForRepair = 10,
-    trafficOil = 12,
-};
-
 constexpr int sundayCode = 7;
 constexpr int workStarts = 8 * 60;     // goods work runs after 08:00
 constexpr int workEnds = 20 * 60 + 30; // and stops at 20:30
@@ -66,7 +57,7 @@ bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place
     default:
         if (!goodsSiding(place)) return false;
         if (t.trafficType == trafficLocoCoal && place != 33) return false;
-        if (t.trafficType == trafficForRepair && place != 161 && place != 162) return false;
+        if (t.trafficType == trafficWagonsForRepair && place != 161 && place != 162) return false;
         if (t.trafficType == trafficOil && place != 127) return false;
         break;
     }
@@ -81,7 +72,7 @@ bool trafficWorkedNow(const GameState& state, TrafficIndex traffic) {
     case trafficParcels:
     case trafficMilk:
     case trafficLocoCoal:
-    case trafficForRepair:
+    case trafficWagonsForRepair:
         return true;
     default:
         return state.dayCode != sundayCode && state.clock > workStarts && state.clock < workEnds;

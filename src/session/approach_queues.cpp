@@ -6,6 +6,7 @@
 #include "session/game.h"
 #include "world/berths.h"
 #include "world/line_tables.h"
+#include "world/reference_tables.h"
 
 namespace wm {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int lateWarningMinutes = 240;
 
 bool inFamily(const Arrival& a, bool freight) {
-    return freight ? a.trainType >= 8 : a.trainType <= 7;
+    return isFreightFamily(a.trainType) == freight;
 }
 
 /// The first running arrival of the family on the line from `first` up to the line's last index.
@@ -52,29 +53,18 @@ void spreadLateness(Game& g, int line, bool freight) {
     }
 }
 
-bool sharesEntry(int line, int& partner) {
-    switch (line) {
-    case 2:
-        partner = 3;
-        return true;
-    case 3:
-        partner = 2;
-        return true;
-    case 7:
-        partner = 8;
-        return true;
-    case 8:
-        partner = 7;
-        return true;
-    case 22:
-        partner = 23;
-        return true;
-    case 23:
-        partner = 22;
-        return true;
-    default:
-        return false;
+/// Two lines come in at the same entry place (2/3, 7/8, 22/23); lines with no approach of their own do not
+/// count.
+bool sharesEntry(const GameState& s, int line, int& partner) {
+    const LocationId entry = s.lines[line].entryPlace;
+    if (s.locations[entry].kind != kindEntryPoint) return false;
+    for (int other = 1; other <= lineCapacity; ++other) {
+        if (other != line && s.lines[other].entryPlace == entry) {
+            partner = other;
+            return true;
+        }
     }
+    return false;
 }
 
 /// A slow freight holds the shared entry longer.
@@ -119,7 +109,7 @@ void standAtEntry(GameState& s, ArrivalIndex chosen, LocationId entry) {
         place.endFlag[end] = 1;
         s.locos[a.loco].where = entry;
         s.locos[a.loco].lateAllowance = a.late;
-        if (a.condCode != 94 && a.condCode != 97 && isMainLine(a.line))
+        if (a.condCode != condFacingFromLine && a.condCode != condNeedsWater && isMainLine(a.line))
             s.locos[a.loco].facing = a.group < a.line ? 1 : 0;
     }
     if (isRealEngine(a.loco2)) {
@@ -159,7 +149,7 @@ void chooseNextArrival(Game& g, int line) {
     ArrivalIndex chosen = s.lines[line].chosenArrival;
     int partner = 0;
     ArrivalIndex other = 0;
-    if (sharesEntry(line, partner)) {
+    if (sharesEntry(s, line, partner)) {
         // Only a train with its own engine can take the shared entry.
         const auto eligible = [&s](ArrivalIndex a) {
             return a != 0 && isRealEngine(s.arrivals[a].loco) && s.arrivals[a].loco2 != noEngine;

@@ -13,13 +13,13 @@
 #include "world/berths.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
+#include "world/reference_tables.h"
+#include "world/service_places.h"
 
 namespace wm {
 
 namespace {
 // Transient occupancy states of moves and work.
-
-constexpr int coalingPoint = 37;
 
 /// The engines standing in a berth, in place order.
 std::vector<LocoIndex> enginesIn(const Location& berth) {
@@ -39,7 +39,7 @@ void completeEntryPoint(Game& g, LocationId place) {
     const Arrival& a = s.arrivals[arrival];
     const int line = a.line;
     if (line < 1 || line > lineCapacity) return;
-    const bool freight = a.trainType >= 8;
+    const bool freight = isFreightFamily(a.trainType);
     if (freight)
         advanceFreightQueue(g, line);
     else

@@ -40,8 +40,7 @@ std::string minutesText(int minutes) {
 
 int power(const GameState& s, int engine, int trainType) {
     if (!isRealEngine(engine)) return 0;
-    const LocoClass& c = locoClass(s.locos[engine].classIndex);
-    return trainType > 7 ? c.freightPower : c.passengerPower;
+    return powerFor(locoClass(s.locos[engine].classIndex), trainType);
 }
 
 /// Row 30 for an arrival; `note` may receive the side note.

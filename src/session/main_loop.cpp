@@ -25,7 +25,6 @@ namespace {
 constexpr int QuietTicksBeforeSpeedUp = 15;
 constexpr int SpeededUpIntervalMs = 100;
 constexpr int FirstSpeededUpIntervalMs = 300;
-constexpr int RouteSections = 520;
 
 void blankPromptRows(Game& g) {
     Console& c = g.console;
@@ -280,7 +279,7 @@ void CommandCycle(Game& g) {
 
 void ClockTick(Game& g) {
     GameState& s = g.state;
-    for (int i = 1; i <= RouteSections; ++i)
+    for (int i = 1; i <= sectionCount; ++i)
         if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
     if (s.branchTimer > 0) --s.branchTimer;
     advancePlaces(g);

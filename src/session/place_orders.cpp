@@ -9,6 +9,7 @@
 #include "world/group_names.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/service_places.h"
 
 namespace wm {
 
@@ -17,10 +18,6 @@ namespace {
 constexpr int couplingTicks = 3;
 constexpr int waterTicks = 9;
 constexpr int dieselUnitClass = 1;
-constexpr int upYardTurntable = 113; // "UTT"
-constexpr int coalingPoint = 37;
-constexpr int firstShedRoad = 41;
-constexpr int lastShedRoad = 46;
 
 const char* const oneAtATime = "Only one action at a time per section, please";
 
@@ -308,8 +305,8 @@ bool engineBusyRefuses(Game& g, LocationId from) {
         g.console.CompletionTime(minutes, "Coaling");
         return true;
     }
-    if (from >= firstShedRoad && from <= lastShedRoad &&
-        (e.condition == conditionNeedsServicing || e.condition == conditionNeedsRepair) && e.workTime > 0) {
+    if (isShedRoad(from) && (e.condition == conditionNeedsServicing || e.condition == conditionNeedsRepair) &&
+        e.workTime > 0) {
         g.console.CompletionTime(minutes, "Repair/Service");
         return true;
     }

@@ -54,7 +54,7 @@ void runArrivals(BuildContext& context, const DayTimetable& day, ChancePolicy po
                        row.origin, row.duty, row.condCode, row.trainType);
             for (const PortionRow& portion : row.portions)
                 if (chanceAllows(context, portion.chance, policy))
-                    addArrivalPortion(context, row.code, portion.spec);
+                    addArrivalPortion(context, row.code, portion.name);
         }
         // A line's run ends where the next row is on another line; the trips at the end keep no index.
         const bool lineEnds = k + 1 == day.arrivals.size() || day.arrivals[k + 1].line != row.line;

@@ -13,15 +13,6 @@ namespace wm {
 
 namespace {
 
-// TrafficType rows that set the work time of traffic placed at the start.
-constexpr int parcelsTraffic = 1;
-constexpr int milkTraffic = 2;
-constexpr int locoCoalTraffic = 6;
-constexpr int cattleTraffic = 7;
-constexpr int timberTraffic = 8;
-constexpr int wagonsForRepairTraffic = 10;
-constexpr int saltTraffic = 13;
-
 constexpr int neverReadyMinutes = 1600; // longer than the day
 constexpr int departureLead = 571;      // minutes before the departure's time the work is done
 constexpr int earlyTrafficAllowance = 480;
@@ -34,15 +25,15 @@ constexpr int ticksPerMinute = 3;
 // Minutes of work for traffic that goes to no real departure.
 int unboundWorkBase(int trafficType) {
     switch (trafficType) {
-    case parcelsTraffic:
-    case saltTraffic:
+    case trafficParcels:
+    case trafficSalt:
         return 90;
-    case milkTraffic:
-    case timberTraffic:
+    case trafficMilk:
+    case trafficTimber:
         return 120;
-    case locoCoalTraffic:
+    case trafficLocoCoal:
         return 300;
-    case cattleTraffic:
+    case trafficCattle:
         return 180;
     default:
         return 360;
@@ -50,8 +41,8 @@ int unboundWorkBase(int trafficType) {
 }
 
 bool comesEarly(int trafficType) {
-    return trafficType == parcelsTraffic || trafficType == milkTraffic || trafficType == locoCoalTraffic ||
-           trafficType == wagonsForRepairTraffic;
+    return trafficType == trafficParcels || trafficType == trafficMilk || trafficType == trafficLocoCoal ||
+           trafficType == trafficWagonsForRepair;
 }
 
 // A new portion standing at the place, in no rake yet.

@@ -64,6 +64,30 @@ enum EngineCondition : int {
     conditionOutOfUse = 5,       // "o": out of use for the day
 };
 
+// Arrival::condCode values above 92, each a fixed outcome for the arriving engine; 0..92 is a percentage.
+enum ArrivalCondCode : int {
+    condNeedsCoal = 93,      // needs coal
+    condFacingFromLine = 94, // available, its facing set from the line it comes in on
+    condOutOfUse = 95,       // out of use for the day
+    condNeedsServicing = 96, // needs servicing
+    condNeedsWater = 97,     // needs water
+    condNeedsWaterToo = 98,  // needs water; becomes 99 once watered where it stands
+    condAvailable = 99,      // available
+};
+
+// Traffic::trafficType rows the rules single out.
+enum TrafficTypeRow : int {
+    trafficEmptyStock = 0,
+    trafficParcels = 1,
+    trafficMilk = 2,
+    trafficLocoCoal = 6, // fuel for the shed's coaling point
+    trafficCattle = 7,
+    trafficTimber = 8,
+    trafficWagonsForRepair = 10,
+    trafficOil = 12,
+    trafficSalt = 13,
+};
+
 // Departure::state, in the order a departure passes through them.
 enum DepartureState : int {
     departureGathering = 0, // more than one portion still to be gathered

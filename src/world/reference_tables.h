@@ -20,6 +20,11 @@ struct LocoClass {
 // Row 0..28 of the class table; an index outside it gives row 0, the wildcard "Any  ".
 const LocoClass& locoClass(int classIndex);
 
+// The class's power for a train of the type: freight power for light engines and freight trains.
+inline int powerFor(const LocoClass& c, int trainType) {
+    return trainType > 7 ? c.freightPower : c.passengerPower;
+}
+
 // Classes 0..6 (the wildcard, the diesel unit and the tank engines) show no facing marker and are exempt
 // from the facing rule.
 bool facingExempt(int classIndex);

@@ -38,7 +38,7 @@ struct TrafficRow {
 };
 
 struct PortionRow {
-    std::string spec;
+    std::string name; // a departure code or a traffic name
     Chance chance;
 };
 

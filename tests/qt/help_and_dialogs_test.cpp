@@ -15,6 +15,8 @@
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
 
+#include "real_window.h"
+
 namespace {
 
 QString helpFile() {
@@ -24,8 +26,7 @@ QString helpFile() {
 void saveShot(QWidget& widget, const char* name) {
     widget.show();
     QApplication::processEvents();
-    QDir().mkpath(QString(WENDMOOR_BUILD_DIR) + "/screenshots");
-    EXPECT_TRUE(widget.grab().save(QString(WENDMOOR_BUILD_DIR) + "/screenshots/" + name));
+    EXPECT_TRUE(widget.grab().save(wm::testing::screenshotPath(name)));
 }
 
 TEST(HelpBook, EveryContextTheGameOpensShowsATopicWithText) {

@@ -10,26 +10,19 @@
 
 #include "console/palette.h"
 #include "display/screens.h"
-#include "host/qt/qt_host.h"
 #include "movement/route_table.h"
 #include "session/game.h"
 #include "session/game_choice.h"
 #include "session/main_loop.h"
 #include "session/main_window.h"
 
+#include "real_window.h"
+
 namespace {
 
-struct WeekdayWindow {
-    wm::QtHost host;
-    std::unique_ptr<wm::Game> game = std::make_unique<wm::Game>(host);
-    wm::TForm1 window{*game};
-
+struct WeekdayWindow : wm::testing::RealWindow {
     bool start() {
-        host.setEventHandler(&window);
-        if (!window.FormCreate()) return false;
-        host.show();
-        host.ensureActivated();
-        QApplication::processEvents();
+        if (!RealWindow::start()) return false;
         // What Start New Game does for a Weekday before its main loop takes over.
         wm::ApplyGameChoice(game->state, {0, 0});
         game->state.clock = game->state.shiftStart;
@@ -50,15 +43,10 @@ struct WeekdayWindow {
         QApplication::processEvents();
         return host.grab().toImage();
     }
-    ~WeekdayWindow() {
-        window.FormDestroy();
-        host.setEventHandler(nullptr);
-    }
 };
 
 QString shotPath(const std::string& name) {
-    QDir().mkpath(QString(WENDMOOR_BUILD_DIR) + "/screenshots");
-    return QString(WENDMOOR_BUILD_DIR) + "/screenshots/" + QString::fromStdString(name) + ".png";
+    return wm::testing::screenshotPath(QString::fromStdString(name) + ".png");
 }
 
 int pixelsOf(const QImage& image, QColor colour) {

@@ -9,30 +9,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "host/qt/qt_host.h"
-#include "session/game.h"
-#include "session/main_window.h"
+#include "real_window.h"
 
 namespace {
 
-struct RealWindow {
-    wm::QtHost host;
-    std::unique_ptr<wm::Game> game = std::make_unique<wm::Game>(host);
-    wm::TForm1 window{*game};
-
-    bool start() {
-        host.setEventHandler(&window);
-        if (!window.FormCreate()) return false;
-        host.show();
-        host.ensureActivated();
-        QApplication::processEvents();
-        return true;
-    }
-    ~RealWindow() {
-        window.FormDestroy();
-        host.setEventHandler(nullptr);
-    }
-};
+using wm::testing::RealWindow;
 
 TEST(QtMainWindow, StartsAndShowsTheStartScreen) {
     RealWindow w;
@@ -56,8 +37,7 @@ TEST(QtMainWindow, StartsAndShowsTheStartScreen) {
     EXPECT_EQ(w.host.canvasImage().height(),
               32 * w.game->console.cellHeight() + w.game->console.topOffset() + 5);
 
-    const QString shot = QString(WENDMOOR_BUILD_DIR) + "/screenshots/start-screen.png";
-    QDir().mkpath(QString(WENDMOOR_BUILD_DIR) + "/screenshots");
+    const QString shot = wm::testing::screenshotPath("start-screen.png");
     EXPECT_TRUE(w.host.grab().save(shot));
 }
 

@@ -29,20 +29,25 @@ TEST(TimetableReferences, EveryPortionTrafficAndReturnCodeNamesAnEntryOfItsDay) 
                                                                      : traffic.count(name) > 0;
         };
         for (const ArrivalRow& a : t.arrivals) {
-            if (!none(a.firstPortion))
+            if (!none(a.firstPortion)) {
                 EXPECT_TRUE(portionExists(a.firstPortion))
                     << day << " " << a.code << " brings " << a.firstPortion;
+            }
             for (const PortionRow& p : a.portions)
-                EXPECT_TRUE(portionExists(p.spec)) << day << " " << a.code << " brings " << p.spec;
+                EXPECT_TRUE(portionExists(p.name)) << day << " " << a.code << " brings " << p.name;
         }
-        for (const TrafficRow& r : t.traffic)
-            if (!none(r.departure))
+        for (const TrafficRow& r : t.traffic) {
+            if (!none(r.departure)) {
                 EXPECT_TRUE(departures.count(r.departure))
                     << day << " " << r.name << " goes on " << r.departure;
-        for (const DepartureRow& d : t.departures)
-            if (!none(d.returnCode))
+            }
+        }
+        for (const DepartureRow& d : t.departures) {
+            if (!none(d.returnCode)) {
                 EXPECT_TRUE(arrivals.count(d.returnCode))
                     << day << " " << d.code << " returns on " << d.returnCode;
+            }
+        }
         for (const NamedTrainRow& n : t.namedTrains) EXPECT_LE(n.from, n.to) << day << " " << n.name;
     }
 }

@@ -1108,7 +1108,7 @@ def assign_codes(day):
     assert len(set(codes)) == len(codes)
 
 
-def spec_of(x):
+def code_of(x):
     if x is None:
         return "-"
     return x.code if isinstance(x, (Dep, Arr)) else x.name
@@ -1154,7 +1154,7 @@ def emit(name, cfg, day):
         for d in order:
             shed = ENGINES[d.duty][1] if d.duty in ENGINES else " SH"
             dest = d.dest or "24 hours"
-            f.write(f"  {d.line:>4}  {hm(d.time)}  {d.group:>5}  {d.code}  {spec_of(d.ret):<6}  "
+            f.write(f"  {d.line:>4}  {hm(d.time)}  {d.group:>5}  {d.code}  {code_of(d.ret):<6}  "
                     f"{chr(34) + dest[:11] + chr(34):<14}  {d.type:>4}  {d.duty:>4}  \"{shed}\"  "
                     f"{cond_text(d.cond)}\n")
     with w("traffic") as f:
@@ -1162,7 +1162,7 @@ def emit(name, cfg, day):
                 "# and the traffic type (1 parcels, 3 general, 4 vans, 5 coal, 6 loco coal, 8 timber,\n"
                 "# 10 wagons for repair, 12 oil, 13 salt).\n#\n# route  name  departure  type\n")
         for t in sorted(day.traffic, key=lambda t: (t.name[:3], t.name)):
-            f.write(f"  {t.route:>5}  {t.name}  {spec_of(t.dep):<9}  {t.type:>4}\n")
+            f.write(f"  {t.route:>5}  {t.name}  {code_of(t.dep):<9}  {t.type:>4}\n")
     with w("arrivals") as f:
         f.write(f"# {title} arrivals, line by line in time order, then the trips between the yards and the\n"
                 "# sidings. first: the first portion it brings (a departure code, a traffic name or -).\n"
@@ -1172,11 +1172,11 @@ def emit(name, cfg, day):
         f.write("# line  time   group  code  first  origin          duty  cond  type  chance\n")
         main = sorted([a for a in day.arrs if not a.trip], key=lambda a: (a.line, a.time))
         for a in main + day.trip_arrs:
-            f.write(f"  {a.line:>4}  {hm(a.time)}  {a.group:>5}  {a.code}  {spec_of(a.first):<5}  "
+            f.write(f"  {a.line:>4}  {hm(a.time)}  {a.group:>5}  {a.code}  {code_of(a.first):<5}  "
                     f"{chr(34) + (a.origin or 'Wendmoor')[:11] + chr(34):<14}  {a.duty:>4}  {a.cond_code:>4}  "
                     f"{a.type:>4}  {cond_text(a.cond)}\n")
             for p, c in a.portions:
-                f.write(f"     +  {spec_of(p):<5}  {c}\n")
+                f.write(f"     +  {code_of(p):<5}  {c}\n")
     with w("start") as f:
         f.write(f"# {title} starting position, in the order it is placed.\n"
                 "#   shed DUTY FIRST LAST            engine on a free shed road of the range\n"
@@ -1212,7 +1212,7 @@ def emit(name, cfg, day):
             if r not in rows and not (r[0] == "loco" and r[1] in (421, 422)):
                 rows.append(r)
         for r in rows:
-            f.write("  " + "  ".join(str(spec_of(x)) if isinstance(x, (Dep, Arr, Traf)) else
+            f.write("  " + "  ".join(str(code_of(x)) if isinstance(x, (Dep, Arr, Traf)) else
                                       (cond_text(x) if isinstance(x, tuple) else str(x)) for x in r) + "\n")
 
 
