@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "display/screens.h"
+#include "drive/headless_target.h"
 #include "drive/state_json.h"
 #include "session/ask_location.h"
 
@@ -30,26 +31,41 @@ int number(const std::string& text, const std::string& what) {
 }
 } // namespace
 
-Driver::Driver(std::string executableFolder, unsigned seed) : game_(std::make_unique<Game>(host_)) {
-    host_.setExecutableFolder(std::move(executableFolder));
+Driver::Driver(std::string executableFolder, unsigned seed)
+    : Driver(makeHeadlessTarget(std::move(executableFolder)), seed) {}
+
+Driver::Driver(std::unique_ptr<DriveTarget> target, unsigned seed)
+    : target_(std::move(target)), game_(std::make_unique<Game>(target_->host())) {
     game_->hasFixedSeed = true;
     game_->fixedSeed = seed;
     window_ = std::make_unique<TForm1>(*game_);
-    host_.setEventHandler(window_.get());
-    host_.setFeeder(this);
+    target_->attach(*window_);
+    target_->runtime().setFeeder(this);
+}
+
+Driver::~Driver() {
+    if (started_) window_->FormDestroy();
+}
+
+HeadlessHost& Driver::host() {
+    auto* headless = dynamic_cast<HeadlessTarget*>(target_.get());
+    if (!headless) throw ScriptFailure{"this driver plays the window, not the headless host"};
+    return headless->headless();
 }
 
 bool Driver::startUp() {
     started_ = true;
-    if (!window_->FormCreate()) return false;
-    window_->FormActivate();
-    return !host_.terminated();
+    return target_->startUp();
+}
+
+std::string messagesText(const ScriptRuntime& runtime) {
+    std::string out;
+    for (const auto& m : runtime.messages()) out += m + "\n";
+    return out;
 }
 
 std::string messagesText(const HeadlessHost& host) {
-    std::string out;
-    for (const auto& m : host.messages()) out += m + "\n";
-    return out;
+    return messagesText(host.runtime());
 }
 
 void Driver::writeFile(const std::string& path, const std::string& content) const {
@@ -60,27 +76,25 @@ void Driver::writeFile(const std::string& path, const std::string& content) cons
 }
 
 void Driver::requireGame(const std::string& command) const {
-    if (host_.terminated()) throw ScriptFailure{command + ": the program has ended"};
+    if (target_->terminated()) throw ScriptFailure{command + ": the program has ended"};
     if (!game_->flags.gameRunning) throw ScriptFailure{command + ": no game is running"};
 }
 
 void Driver::click(int column, int row, bool right) {
-    if (host_.terminated()) throw ScriptFailure{"click: the program has ended"};
+    if (target_->terminated()) throw ScriptFailure{"click: the program has ended"};
     const Console& c = game_->console;
     const int x = (column - 1) * c.cellWidth() + c.cellWidth() / 2;
     const int y = c.topOffset() + (row - 1) * c.cellHeight() + c.cellHeight() / 2;
-    window_->FormMouseDown(right, x, y, x, y);
-    // The click handler follows a left button's release only.
-    if (!right) window_->FormClick();
+    target_->click(x, y, right);
 }
 
 void Driver::key(const std::string& name) {
-    if (host_.terminated()) throw ScriptFailure{"key: the program has ended"};
+    if (target_->terminated()) throw ScriptFailure{"key: the program has ended"};
     // Menu shortcuts go to their items, as the window's menu bar does.
     static const std::map<std::string, std::string> shortcuts{
         {"F1", "Context"}, {"F3", "Restart1"}, {"F12", "SaveAs1"}};
     if (auto s = shortcuts.find(name); s != shortcuts.end()) {
-        window_->ComponentClick(s->second);
+        target_->menu(s->second);
         return;
     }
     static const std::map<std::string, std::pair<int, char>> named{
@@ -89,14 +103,12 @@ void Driver::key(const std::string& name) {
         {"END", {KeyCode::End, 0}},       {"LEFT", {KeyCode::Left, 0}},     {"RIGHT", {KeyCode::Right, 0}},
         {"UP", {KeyCode::Up, 0}},         {"DOWN", {KeyCode::Down, 0}}};
     if (auto k = named.find(name); k != named.end()) {
-        window_->FormKeyDown(k->second.first, false);
-        if (k->second.second) window_->FormKeyPress(k->second.second);
+        target_->key(k->second.first, k->second.second);
         return;
     }
     if (name.size() != 1) throw ScriptFailure{"key: unknown key \"" + name + "\""};
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    window_->FormKeyDown(static_cast<unsigned char>(upper), false);
-    window_->FormKeyPress(upper);
+    target_->key(static_cast<unsigned char>(upper), upper);
 }
 
 void Driver::execute(const std::string& line) {
@@ -116,7 +128,7 @@ void Driver::execute(const std::string& line) {
 
     if (command == "new-game") {
         need(2);
-        if (host_.terminated() || !game_->flags.atStartScreen)
+        if (target_->terminated() || !game_->flags.atStartScreen)
             throw ScriptFailure{"new-game: not at the start screen"};
         const int difficulty = number(w[1], "the difficulty");
         if (difficulty % 5 != 0 || difficulty < 5 || difficulty > 25)
@@ -125,15 +137,15 @@ void Driver::execute(const std::string& line) {
             {"Weekday", 0}, {"Saturday", 1}, {"Sunday", 2}, {"none", -1}};
         const auto day = days.find(w[2]);
         if (day == days.end()) throw ScriptFailure{"new-game: day must be Weekday, Saturday, Sunday or none"};
-        host_.queueGameChoice({difficulty / 5 - 1, day->second});
+        runtime().queueGameChoice({difficulty / 5 - 1, day->second});
         // The timetable-file dialog that follows takes its default: cancel.
-        window_->ComponentClick("New");
+        target_->menu("New");
     } else if (command == "resume") {
         need(1);
-        if (host_.terminated() || !game_->flags.atStartScreen)
+        if (target_->terminated() || !game_->flags.atStartScreen)
             throw ScriptFailure{"resume: not at the start screen"};
-        host_.queueAnswer("file:" + rest());
-        window_->ComponentClick("Resume");
+        runtime().queueAnswer("file:" + rest());
+        target_->menu("Resume");
     } else if (command == "click") {
         need(2);
         const bool right = w.size() > 3 && w[3] == "right";
@@ -144,8 +156,11 @@ void Driver::execute(const std::string& line) {
         key(w[1]);
     } else if (command == "menu") {
         need(1);
-        if (host_.terminated()) throw ScriptFailure{"menu: the program has ended"};
-        window_->ComponentClick(w[1]);
+        if (target_->terminated()) throw ScriptFailure{"menu: the program has ended"};
+        target_->menu(w[1]);
+    } else if (command == "close") {
+        if (target_->terminated()) throw ScriptFailure{"close: the program has ended"};
+        target_->close();
     } else if (command == "answer") {
         need(1);
         const std::string value = rest();
@@ -162,7 +177,7 @@ void Driver::execute(const std::string& line) {
             known = true;
         }
         if (!known) throw ScriptFailure{"answer: unknown answer \"" + value + "\""};
-        host_.queueAnswer(value);
+        runtime().queueAnswer(value);
     } else if (command == "ask-location") {
         need(1);
         requireGame(command);
@@ -172,11 +187,11 @@ void Driver::execute(const std::string& line) {
     } else if (command == "ticks") {
         need(1);
         requireGame(command);
-        host_.letTicksPass(number(w[1], "the number of ticks"));
+        runtime().letTicksPass(number(w[1], "the number of ticks"));
     } else if (command == "wait") {
         need(1);
         requireGame(command);
-        host_.letTimePass(number(w[1], "the milliseconds"));
+        runtime().letTimePass(number(w[1], "the milliseconds"));
     } else if (command == "show-screen") {
         need(1);
         requireGame(command);
@@ -198,13 +213,17 @@ void Driver::execute(const std::string& line) {
         }
     } else if (command == "screen") {
         need(1);
-        writeFile(rest(), host_.screenDump());
+        writeFile(rest(), target_->screenDump());
+    } else if (command == "picture") {
+        need(1);
+        std::string why;
+        if (!target_->picture(rest(), why)) throw ScriptFailure{why};
     } else if (command == "state") {
         need(1);
-        writeFile(rest(), stateJson(*game_, host_));
+        writeFile(rest(), stateJson(*game_, [this](Widget w) { return target_->caption(w); }));
     } else if (command == "messages") {
         need(1);
-        writeFile(rest(), messagesText(host_));
+        writeFile(rest(), messagesText(runtime()));
     } else {
         throw ScriptFailure{"unknown command \"" + command + "\""};
     }
@@ -235,9 +254,9 @@ int Driver::run(const std::string& scriptName, const std::vector<std::string>& l
             feedNext();
             // Waiting commands at the start screen have nothing to wait for; after the end of the shift
             // whatever was left of them is simply not needed.
-            if (host_.busyWithTimeOrTicks() && !game_->flags.gameRunning) {
+            if (runtime().busyWithTimeOrTicks() && !game_->flags.gameRunning) {
                 if (!game_->flags.gameOver) throw ScriptFailure{"no game is running"};
-                host_.dropPendingTime();
+                runtime().dropPendingTime();
             }
         }
     } catch (const ScriptFinished&) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "drive/drive_target.h"
 #include "host/headless/headless_host.h"
 #include "session/game.h"
 #include "session/main_window.h"
@@ -13,8 +14,12 @@ namespace wm {
 
 class Driver : public ScriptFeeder {
   public:
-    /// `executableFolder` is where the game looks for its font and help file.
+    /// On the headless host; `executableFolder` is where the game looks for its font and help file.
     Driver(std::string executableFolder, unsigned seed);
+    /// On the window a target stands for.
+    Driver(std::unique_ptr<DriveTarget> target, unsigned seed);
+    /// Removes the font as the program does at its end.
+    ~Driver() override;
 
     /// Runs a whole script; returns 0, or sets `error` to "SCRIPT:LINE: message" and returns 1. A script
     /// that ends while a game runs leaves that game for good: one driver runs one game.
@@ -25,7 +30,10 @@ class Driver : public ScriptFeeder {
     /// Carries out one command line; throws ScriptFailure on a bad or impossible command.
     void execute(const std::string& line);
 
-    HeadlessHost& host() { return host_; }
+    /// The headless host; only for a driver made on it.
+    HeadlessHost& host();
+    DriveTarget& target() { return *target_; }
+    ScriptRuntime& runtime() { return target_->runtime(); }
     Game& game() { return *game_; }
     TForm1& window() { return *window_; }
 
@@ -40,7 +48,7 @@ class Driver : public ScriptFeeder {
     void requireGame(const std::string& command) const;
     void writeFile(const std::string& path, const std::string& content) const;
 
-    HeadlessHost host_;
+    std::unique_ptr<DriveTarget> target_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<TForm1> window_;
     std::vector<std::string> lines_;
@@ -52,6 +60,7 @@ class Driver : public ScriptFeeder {
 };
 
 /// The messages recorded so far, one a line, each prefixed by its kind.
+std::string messagesText(const ScriptRuntime& runtime);
 std::string messagesText(const HeadlessHost& host);
 
 } // namespace wm

@@ -72,6 +72,10 @@ void table(std::ostringstream& out, const char* name, const Table& records, int 
 } // namespace
 
 std::string stateJson(const Game& game, const HeadlessHost& host) {
+    return stateJson(game, [&host](Widget w) { return host.caption(w); });
+}
+
+std::string stateJson(const Game& game, const CaptionOf& caption) {
     const GameState& s = game.state;
     std::ostringstream out;
     {
@@ -107,9 +111,9 @@ std::string stateJson(const Game& game, const HeadlessHost& host) {
             .num("lightEngineCount", s.lightEngineCount)
             .num("watchCount", s.watchCount)
             .num("branchTimer", s.branchTimer)
-            .str("timeCaption", host.caption(Widget::Label4))
-            .str("speedCaption", host.caption(Widget::Label1) + " " + host.caption(Widget::Label2))
-            .str("pointsCaption", host.caption(Widget::Label5) + " " + host.caption(Widget::Label6))
+            .str("timeCaption", caption(Widget::Label4))
+            .str("speedCaption", caption(Widget::Label1) + " " + caption(Widget::Label2))
+            .str("pointsCaption", caption(Widget::Label5) + " " + caption(Widget::Label6))
             .list("sectionTimer", s.sectionTimer, 1);
         // Members closes the object; the tables are appended inside it below.
     }

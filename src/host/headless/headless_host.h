@@ -2,68 +2,21 @@
 // A host with no window: it records the console's cells and lines, takes its input and dialog answers
 // from a script, and runs a virtual clock, so a whole day plays in moments and the same every time.
 
-#include <array>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "host/host.h"
+#include "host/record/cell_grid.h"
+#include "host/record/script_runtime.h"
 
 namespace wm {
 
-/// Thrown from a pump when the script has no more commands; not a std::exception, so the game's own
-/// error handling lets it pass.
-struct ScriptFinished {};
-
-/// Thrown when a script command cannot be carried out.
-struct ScriptFailure {
-    std::string message;
-};
-
-/// Supplies the next scripted command when the game waits for the player.
-class ScriptFeeder {
-  public:
-    virtual ~ScriptFeeder() = default;
-    virtual void feedNext() = 0;
-};
-
-struct RecordedCell {
-    char ch = ' ';
-    Colour text{192, 192, 192};
-    Colour background{0, 0, 0};
-    char line = 0; // a track line through the cell: '-', '|', '/' or '\'
-    Colour lineColour{};
-};
-
-struct RecordedLine {
-    int x1, y1, x2, y2;
-    Colour colour;
-    int penWidth;
-};
-
-/// One box with an OK button as the game showed it.
-struct RecordedBox {
-    BoxKind kind;
-    int helpContext;
-    std::string text;
-};
-
-/// One queued answer to a dialog or box: "yes", "no", "ok", "cancel", "text:..", "file:..", "choice:N",
-/// "options:KEY=VALUE,...".
-struct ScriptAnswer {
-    std::string value;
-};
-
-/// Applies an options answer's "KEY=VALUE,..." list (keys clock, log, sound, wait, hide, font) to `values`;
-/// false, leaving `values` untouched, when a key or value is not one of those.
-bool applyOptionsAnswer(std::string_view list, OptionValues& values);
-
 class HeadlessHost : public Host {
   public:
-    static constexpr int Rows = 32;
-    static constexpr int Columns = 100;
+    static constexpr int Rows = CellGrid::Rows;
+    static constexpr int Columns = CellGrid::Columns;
 
     HeadlessHost();
 
@@ -71,37 +24,36 @@ class HeadlessHost : public Host {
     void setExecutableFolder(std::string folder) { executableFolder_ = std::move(folder); }
     void setScreenSize(ScreenSize size) { screen_ = size; }
     void setFontUsable(bool usable) { fontUsable_ = usable; }
-    void setFeeder(ScriptFeeder* feeder) { feeder_ = feeder; }
+    void setFeeder(ScriptFeeder* feeder) { runtime_.setFeeder(feeder); }
     WindowEvents* handler() const { return handler_; }
 
     // scripted input
-    void queueAnswer(std::string value) { answers_.push_back({std::move(value)}); }
-    void queueGameChoice(GameChoice choice) { gameChoices_.push_back(choice); }
+    void queueAnswer(std::string value) { runtime_.queueAnswer(std::move(value)); }
+    void queueGameChoice(GameChoice choice) { runtime_.queueGameChoice(choice); }
     /// Lets `count` timer events pass before the next command is read.
-    void letTicksPass(int count) { ticksToPass_ += count; }
+    void letTicksPass(int count) { runtime_.letTicksPass(count); }
     /// Lets virtual time pass before the next command is read.
-    void letTimePass(int milliseconds) { waitUntil_ = now_ + milliseconds; }
-    bool busyWithTimeOrTicks() const { return ticksToPass_ > 0 || waitUntil_ > now_; }
+    void letTimePass(int milliseconds) { runtime_.letTimePass(milliseconds); }
+    bool busyWithTimeOrTicks() const { return runtime_.busyWithTimeOrTicks(); }
     /// Forgets the ticks and time still to pass, as when the game they were for has ended.
-    void dropPendingTime() {
-        ticksToPass_ = 0;
-        waitUntil_ = now_;
-    }
+    void dropPendingTime() { runtime_.dropPendingTime(); }
 
     // what was recorded
-    const RecordedCell& cell(int column, int row) const { return cells_[row - 1][column - 1]; }
-    std::string rowText(int row) const;
+    const RecordedCell& cell(int column, int row) const { return grid_.cell(column, row); }
+    std::string rowText(int row) const { return grid_.rowText(row); }
     /// 32 lines of 100 characters, a blank line, 32 lines of two colour letters a cell.
     std::string screenDump() const;
-    const std::vector<std::string>& messages() const { return messages_; }
-    const std::vector<std::string>& soundsPlayed() const { return sounds_; }
-    const std::vector<RecordedBox>& boxes() const { return boxes_; }
-    const std::vector<int>& helpOpened() const { return helpOpened_; }
-    int popupsOpened() const { return popupsOpened_; }
-    const std::vector<RecordedLine>& lines() const { return lines_; }
+    const std::vector<std::string>& messages() const { return runtime_.messages(); }
+    const std::vector<std::string>& soundsPlayed() const { return runtime_.soundsPlayed(); }
+    const std::vector<RecordedBox>& boxes() const { return runtime_.boxes(); }
+    const std::vector<int>& helpOpened() const { return runtime_.helpOpened(); }
+    int popupsOpened() const { return runtime_.popupsOpened(); }
+    const std::vector<RecordedLine>& lines() const { return grid_.lines(); }
     bool terminated() const { return terminated_; }
-    int timerInterval() const { return timerInterval_; }
-    std::int64_t now() const { return now_; }
+    int timerInterval() const { return runtime_.timerInterval(); }
+    std::int64_t now() const { return runtime_.now(); }
+    ScriptRuntime& runtime() { return runtime_; }
+    const ScriptRuntime& runtime() const { return runtime_; }
     const std::string& caption(Widget w) const;
     bool visible(Widget w) const;
     bool enabled(Widget w) const;
@@ -111,7 +63,7 @@ class HeadlessHost : public Host {
     void setSetting(const std::string& key, const std::string& value) { settings_[key] = value; }
 
     /// The colour letters of the screen dump.
-    static char colourLetter(Colour colour);
+    static char colourLetter(Colour colour) { return CellGrid::colourLetter(colour); }
 
     // Host
     TextExtent measureText(std::string_view text, int pointSize) override;
@@ -122,7 +74,8 @@ class HeadlessHost : public Host {
     void setClientSize(int width, int height) override;
     ScreenSize screenSize() override { return screen_; }
     void layoutTopPanel(int, int, int) override {}
-    void requestRepaint() override { repaintRequested_ = true; }
+    /// Paints at once, as the desktop window does.
+    void requestRepaint() override;
     void setCaption(Widget widget, std::string_view caption) override;
     void setVisible(Widget widget, bool visible) override;
     void setEnabled(Widget widget, bool enabled) override;
@@ -131,11 +84,11 @@ class HeadlessHost : public Host {
     /// Takes a queued "menu:ITEM" answer as the item chosen; otherwise the menu is dismissed.
     void popupActionMenu(int screenX, int screenY) override;
     void processEvents(bool waitingForPlayer) override;
-    void sleepMs(int milliseconds) override { now_ += milliseconds; }
-    std::int64_t timeOfDayMs() override { return now_ % (24LL * 3600 * 1000); }
-    void setTimerInterval(int milliseconds) override;
+    void sleepMs(int milliseconds) override { runtime_.sleepMs(milliseconds); }
+    std::int64_t timeOfDayMs() override { return runtime_.timeOfDayMs(); }
+    void setTimerInterval(int milliseconds) override { runtime_.setTimerInterval(milliseconds); }
     void terminate() override { terminated_ = true; }
-    void setEventHandler(WindowEvents* handler) override { handler_ = handler; }
+    void setEventHandler(WindowEvents* handler) override;
     void messageShown(std::string_view kind, std::string_view text) override;
     void messageBox(BoxKind kind, std::string_view text, int helpContext) override;
     bool askYesNo(std::string_view question) override;
@@ -146,7 +99,7 @@ class HeadlessHost : public Host {
     GameChoice selectGameDialog(std::string_view simulationName) override;
     bool optionsDialog(OptionValues& values) override;
     void playSound(std::string_view fileName, bool wait) override;
-    void openHelp(int context) override { helpOpened_.push_back(context); }
+    void openHelp(int context) override { runtime_.openHelp(context); }
     bool registerFont(const std::string& path) override;
     void unregisterFont() override { fontRegistered_ = false; }
     std::string executableFolder() override { return executableFolder_; }
@@ -161,28 +114,14 @@ class HeadlessHost : public Host {
     std::string applicationTitle;
 
   private:
-    void record(std::string_view kind, std::string_view text);
-    /// Takes the front answer when `accept` likes it; otherwise the dialog keeps its default.
-    std::optional<std::string> takeAnswer(bool (*accept)(const std::string&));
-    bool fireTimerIfDue();
-    std::pair<int, int> cellAt(int x, int y) const;
-    void markLineCell(int column, int row, char kind, Colour colour);
-
-    std::array<std::array<RecordedCell, Columns>, Rows> cells_{};
-    std::vector<RecordedLine> lines_;
-    std::vector<std::string> messages_;
-    std::vector<std::string> sounds_;
-    std::vector<RecordedBox> boxes_;
-    std::vector<int> helpOpened_;
-    std::deque<ScriptAnswer> answers_;
-    std::deque<GameChoice> gameChoices_;
-    std::map<std::string, std::string> settings_;
+    CellGrid grid_;
+    ScriptRuntime runtime_;
     std::map<Widget, std::string> captions_;
     std::map<Widget, bool> visible_;
     std::map<Widget, bool> enabled_;
+    std::map<std::string, std::string> settings_;
 
     WindowEvents* handler_ = nullptr;
-    ScriptFeeder* feeder_ = nullptr;
     std::string executableFolder_;
     std::string settingsFolder_;
     ScreenSize screen_{1920, 1080};
@@ -190,17 +129,7 @@ class HeadlessHost : public Host {
     bool fontUsable_ = true;
     bool fontRegistered_ = false;
     int fontSize_ = 12;
-    int cellWidth_ = 8;
-    int cellHeight_ = 17;
     bool terminated_ = false;
-    bool repaintRequested_ = false;
-    int popupsOpened_ = 0;
-
-    std::int64_t now_ = 9LL * 3600 * 1000; // the virtual day starts at 09:00
-    int timerInterval_ = 0;
-    std::int64_t timerDue_ = 0;
-    int ticksToPass_ = 0;
-    std::int64_t waitUntil_ = 0;
 };
 
 } // namespace wm

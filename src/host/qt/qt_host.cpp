@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -29,6 +31,7 @@
 #include "host/qt/help_window.h"
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
+#include "host/record/script_runtime.h"
 
 namespace wm {
 
@@ -101,21 +104,25 @@ void ConsoleCanvas::mousePressEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     events->FormMouseDown(event->button() == Qt::RightButton, static_cast<int>(event->position().x()),
                           static_cast<int>(event->position().y()), global.x(), global.y());
+    if (owner) owner->wake();
 }
 
 void ConsoleCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (events && event->button() == Qt::LeftButton) events->FormClick();
+    if (owner) owner->wake();
 }
 
 QtHost::QtHost() {
     setStyleSheet("QMainWindow { background: black; }");
     canvas_ = new ConsoleCanvas(this);
+    canvas_->owner = this;
     setCentralWidget(canvas_);
     buildPanel();
     buildMenus();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (events_) events_->Timer1Timer();
+        wake();
     });
     setClientSize(800, 600);
 }
@@ -145,6 +152,7 @@ void QtHost::buildPanel() {
         b->setFocusPolicy(Qt::NoFocus);
         buttons_[w] = b;
         connect(b, &QPushButton::clicked, this, [this, component] {
+            wake();
             if (events_) events_->ComponentClick(component);
         });
         return b;
@@ -161,6 +169,7 @@ QAction* QtHost::addItem(QMenu* menu, const char* component, const QString& capt
     action->setObjectName(component);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, [this, component] {
+        wake();
         if (events_) events_->ComponentClick(component);
     });
     return action;
@@ -176,6 +185,7 @@ void QtHost::buildMenus() {
     QAction* options = menuBar()->addAction("&Options");
     options->setObjectName("Options1");
     connect(options, &QAction::triggered, this, [this] {
+        wake();
         if (events_) events_->ComponentClick("Options1");
     });
     actions_[Widget::Options1] = options;
@@ -211,7 +221,8 @@ void QtHost::ensureActivated() {
 }
 
 bool QtHost::event(QEvent* event) {
-    if (events_ && !terminated_) {
+    // A script decides when the window is active; the platform's own notices would race it.
+    if (events_ && !terminated_ && !script_) {
         if (event->type() == QEvent::WindowActivate) {
             activatedOnce_ = true;
             events_->FormActivate();
@@ -223,8 +234,13 @@ bool QtHost::event(QEvent* event) {
 }
 
 void QtHost::closeEvent(QCloseEvent* event) {
-    // The game decides; the window never closes by itself.
+    // Once the game has ended the program the window goes with it; before that the game decides.
+    if (terminated_) {
+        event->accept();
+        return;
+    }
     event->ignore();
+    wake();
     if (events_ && events_->FormCloseQuery()) events_->FormClose();
 }
 
@@ -235,6 +251,7 @@ void QtHost::hideEvent(QHideEvent* event) {
 
 void QtHost::keyPressEvent(QKeyEvent* event) {
     if (!events_) return;
+    wake();
     const bool modifier = event->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
     const int key = virtualKey(event->key());
     const QString text = event->text();
@@ -263,9 +280,11 @@ void QtHost::setCanvasFont(int pointSize) {
     canvasFont_ = consoleFont(pointSize);
     canvasMetrics_ = std::make_unique<QFontMetrics>(canvasFont_);
     cellHeight_ = canvasMetrics_->height() + 1;
+    grid_.setCellSize(canvasMetrics_->horizontalAdvance(QStringLiteral("W")), cellHeight_);
 }
 
 void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
+    grid_.drawText(x, y, text, textColour, background);
     if (canvas_->image.isNull()) return;
     QPainter painter(&canvas_->image);
     if (!canvasMetrics_) setCanvasFont(canvasFontSize_);
@@ -280,6 +299,7 @@ void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Co
 }
 
 void QtHost::fillRect(int x, int y, int width, int height, Colour colour) {
+    grid_.fillRect(x, y, width, height, colour);
     if (canvas_->image.isNull()) return;
     QPainter painter(&canvas_->image);
     painter.fillRect(x, y, width, height, qcolour(colour));
@@ -287,6 +307,7 @@ void QtHost::fillRect(int x, int y, int width, int height, Colour colour) {
 }
 
 void QtHost::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
+    grid_.drawLine(x1, y1, x2, y2, colour, penWidth);
     if (canvas_->image.isNull()) return;
     QPainter painter(&canvas_->image);
     painter.setPen(QPen(qcolour(colour), penWidth));
@@ -388,6 +409,17 @@ void QtHost::requestRepaint() {
     canvas_->update();
 }
 
+std::string QtHost::caption(Widget widget) const {
+    QString text;
+    if (labels_.contains(widget))
+        text = labels_[widget]->text();
+    else if (buttons_.contains(widget))
+        text = buttons_[widget]->text();
+    else if (actions_.contains(widget))
+        text = actions_[widget]->text();
+    return text.toLatin1().toStdString();
+}
+
 QWidget* QtHost::widgetFor(Widget widget) const {
     if (labels_.contains(widget)) return labels_[widget];
     if (buttons_.contains(widget)) return buttons_[widget];
@@ -417,8 +449,9 @@ void QtHost::setEnabled(Widget widget, bool enabled) {
 }
 
 void QtHost::setWindowTitle(std::string_view caption, std::string_view applicationTitle) {
+    // Not the application display name: the platform would append it to the caption.
     QMainWindow::setWindowTitle(fromUtf8(caption));
-    QApplication::setApplicationDisplayName(fromUtf8(applicationTitle));
+    applicationTitle_ = fromUtf8(applicationTitle);
 }
 
 void QtHost::focusWindow() {
@@ -427,23 +460,46 @@ void QtHost::focusWindow() {
 }
 
 void QtHost::popupActionMenu(int screenX, int screenY) {
+    if (script_) {
+        // The script's choice goes through the menu's own item, so a disabled one does nothing.
+        if (const auto item = script_->popupActionMenu())
+            if (QAction* chosen = action(*item); chosen && chosen->isEnabled()) chosen->trigger();
+        return;
+    }
     // Modal, so that the item chosen (or the dismissal) is known when this returns.
     popup_->exec(QPoint(screenX, screenY));
 }
 
-void QtHost::processEvents(bool) {
+void QtHost::processEvents(bool waitingForPlayer) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (script_ && !terminated_) script_->processEvents(waitingForPlayer);
+}
+
+void QtHost::wake() {
+    for (QEventLoop* wait : waits_) wait->quit();
 }
 
 void QtHost::sleepMs(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    if (script_) return script_->sleepMs(milliseconds);
+    // Handles events while it waits and ends at the first input or timer event, so the game answers at
+    // once instead of at the end of the sleep.
+    QEventLoop wait;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &wait, &QEventLoop::quit);
+    limit.start(milliseconds);
+    waits_.push_back(&wait);
+    wait.exec();
+    waits_.pop_back();
 }
 
 std::int64_t QtHost::timeOfDayMs() {
+    if (script_) return script_->timeOfDayMs();
     return QTime::currentTime().msecsSinceStartOfDay();
 }
 
 void QtHost::setTimerInterval(int milliseconds) {
+    if (script_) return script_->setTimerInterval(milliseconds);
     if (milliseconds <= 0)
         timer_.stop();
     else
@@ -451,14 +507,45 @@ void QtHost::setTimerInterval(int milliseconds) {
 }
 
 void QtHost::terminate() {
+    if (terminated_) return;
     terminated_ = true;
     timer_.stop();
+    wake();
+    // exit(), not quit(): quit asks every window to close first and gives up when one refuses.
     // Queued, so that it also ends an event loop that has not started yet.
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
-void QtHost::messageBox(BoxKind kind, std::string_view text, int) {
-    const QString title = QApplication::applicationDisplayName();
+void QtHost::driveBy(ScriptRuntime* runtime) {
+    script_ = runtime;
+    if (script_) {
+        timer_.stop();
+        script_->setHandler(events_);
+    }
+}
+
+QAction* QtHost::action(std::string_view component) const {
+    const QString name = fromUtf8(component);
+    for (QAction* a : findChildren<QAction*>())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+std::string QtHost::screenDump() const {
+    return grid_.screenDump(!buttons_[Widget::New]->isHidden(), !buttons_[Widget::Resume]->isHidden());
+}
+
+bool QtHost::savePicture(const std::string& path) {
+    return grab().save(QString::fromStdString(path), "PNG");
+}
+
+void QtHost::messageShown(std::string_view kind, std::string_view text) {
+    if (script_) script_->messageShown(kind, text);
+}
+
+void QtHost::messageBox(BoxKind kind, std::string_view text, int helpContext) {
+    if (script_) return script_->messageBox(kind, text, helpContext);
+    const QString title = applicationTitle_;
     const QString body = latin1(text).replace("\r\n", "\n");
     switch (kind) {
     case BoxKind::Error:
@@ -474,12 +561,14 @@ void QtHost::messageBox(BoxKind kind, std::string_view text, int) {
 }
 
 bool QtHost::askYesNo(std::string_view question) {
-    return QMessageBox::question(this, QApplication::applicationDisplayName(), latin1(question),
+    if (script_) return script_->askYesNo(question);
+    return QMessageBox::question(this, applicationTitle_, latin1(question),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtHost::inputBox(std::string_view title, std::string_view prompt,
                                             std::string_view defaultText) {
+    if (script_) return script_->inputBox(prompt, defaultText);
     bool ok = false;
     const QString text = QInputDialog::getText(this, latin1(title), latin1(prompt), QLineEdit::Normal,
                                                latin1(defaultText), &ok);
@@ -499,20 +588,24 @@ std::optional<std::string> QtHost::runFileDialog(const FileDialogOptions& option
 }
 
 std::optional<std::string> QtHost::openFileDialog(const FileDialogOptions& options) {
+    if (script_) return script_->openFileDialog(options);
     return runFileDialog(options, false);
 }
 
 std::optional<std::string> QtHost::saveFileDialog(const FileDialogOptions& options) {
+    if (script_) return script_->saveFileDialog(options);
     return runFileDialog(options, true);
 }
 
 GameChoice QtHost::selectGameDialog(std::string_view simulationName) {
+    if (script_) return script_->selectGameDialog();
     SelectGameDialog dialog(this, fromUtf8(simulationName));
     dialog.exec();
     return dialog.choice();
 }
 
 bool QtHost::optionsDialog(OptionValues& values) {
+    if (script_) return script_->optionsDialog(values);
     OptionsDialog dialog(this, values);
     connect(&dialog, &OptionsDialog::helpRequested, this, [this](int context) { openHelp(context); });
     if (dialog.exec() != QDialog::Accepted) return false;
@@ -521,6 +614,7 @@ bool QtHost::optionsDialog(OptionValues& values) {
 }
 
 void QtHost::playSound(std::string_view fileName, bool wait) {
+    if (script_) return script_->playSound(fileName);
     // A missing file or no audio device plays nothing and says nothing.
     if (QMediaDevices::audioOutputs().isEmpty()) return;
     const std::string path = executableFolder() + std::string(fileName);
@@ -555,6 +649,7 @@ std::vector<std::string> QtHost::soundsPlaying() const {
 }
 
 void QtHost::openHelp(int context) {
+    if (script_) return script_->openHelp(context);
     if (!help_) help_ = std::make_unique<HelpWindow>(QString::fromStdString(executableFolder()) + "WM58.qch");
     help_->showContext(context);
 }

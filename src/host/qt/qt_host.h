@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "host/host.h"
+#include "host/record/cell_grid.h"
 
 class QAction;
+class QEventLoop;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -25,6 +27,8 @@ class QSoundEffect;
 namespace wm {
 
 class HelpWindow;
+class ScriptRuntime;
+class QtHost;
 
 /// The client area: shows the console image and hands mouse events to the game.
 class ConsoleCanvas : public QWidget {
@@ -33,6 +37,7 @@ class ConsoleCanvas : public QWidget {
     explicit ConsoleCanvas(QWidget* parent);
     QImage image;
     WindowEvents* events = nullptr;
+    QtHost* owner = nullptr;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +54,20 @@ class QtHost : public QMainWindow, public Host {
     bool terminated() const { return terminated_; }
     /// The image of the client area, for screenshots.
     const QImage& canvasImage() const { return canvas_->image; }
+    /// The cells the console has drawn, as the driver's screen file shows them.
+    const CellGrid& cells() const { return grid_; }
+    std::string screenDump() const;
+    /// The whole window, menu bar and top panel included; false when it cannot be written.
+    bool savePicture(const std::string& path);
+    /// Lets a script play the window: its clock, timer, dialogs, boxes and sounds are the script's,
+    /// while drawing, widgets, menus and input events stay the window's own.
+    void driveBy(ScriptRuntime* runtime);
+    QWidget* canvasWidget() const { return canvas_; }
+    /// A menu or pop-up item by component name, or nullptr.
+    QAction* action(std::string_view component) const;
+    QPushButton* button(Widget widget) const { return buttons_.value(widget, nullptr); }
+    /// What a label, button or menu item shows now (Latin-1).
+    std::string caption(Widget widget) const;
     /// Runs the first activation if the platform has not sent one (some platforms never activate).
     void ensureActivated();
     /// The wave files sounding now (or loading to sound).
@@ -76,7 +95,7 @@ class QtHost : public QMainWindow, public Host {
     void setTimerInterval(int milliseconds) override;
     void terminate() override;
     void setEventHandler(WindowEvents* handler) override;
-    void messageShown(std::string_view, std::string_view) override {}
+    void messageShown(std::string_view kind, std::string_view text) override;
     void messageBox(BoxKind kind, std::string_view text, int helpContext) override;
     bool askYesNo(std::string_view question) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
@@ -104,6 +123,9 @@ class QtHost : public QMainWindow, public Host {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    friend class ConsoleCanvas;
+    /// Ends every wait in progress: input or the timer has arrived.
+    void wake();
     void buildMenus();
     void buildPanel();
     void placeStartButtons();
@@ -137,6 +159,10 @@ class QtHost : public QMainWindow, public Host {
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     QSoundEffect* playing_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
+    CellGrid grid_;
+    ScriptRuntime* script_ = nullptr;
+    std::vector<QEventLoop*> waits_; // the sleeps in progress, innermost last
+    QString applicationTitle_;
 };
 
 } // namespace wm
