@@ -158,6 +158,11 @@ void Driver::execute(const std::string& line) {
         need(1);
         if (target_->terminated()) throw ScriptFailure{"menu: the program has ended"};
         target_->menu(w[1]);
+    } else if (command == "reactivate") {
+        if (target_->terminated()) throw ScriptFailure{"reactivate: the program has ended"};
+        // Covered by another window and uncovered again: the game repaints what it shows.
+        window_->FormDeactivate();
+        window_->FormActivate();
     } else if (command == "close") {
         if (target_->terminated()) throw ScriptFailure{"close: the program has ended"};
         target_->close();

@@ -142,13 +142,11 @@ bool HeadlessHost::fileExists(const std::string& path) {
 }
 
 std::optional<std::string> HeadlessHost::readSetting(std::string_view section, std::string_view key) {
-    const auto it = settings_.find(std::string(section) + "/" + std::string(key));
-    if (it == settings_.end()) return std::nullopt;
-    return it->second;
+    return runtime_.readSetting(section, key);
 }
 
 void HeadlessHost::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
-    settings_[std::string(section) + "/" + std::string(key)] = std::string(value);
+    runtime_.writeSetting(section, key, value);
 }
 
 std::string HeadlessHost::screenDump() const {

@@ -59,8 +59,8 @@ class HeadlessHost : public Host {
     bool enabled(Widget w) const;
     int fontSize() const { return fontSize_; }
     ScreenSize clientSize() const { return client_; }
-    const std::map<std::string, std::string>& settings() const { return settings_; }
-    void setSetting(const std::string& key, const std::string& value) { settings_[key] = value; }
+    const std::map<std::string, std::string>& settings() const { return runtime_.settings(); }
+    void setSetting(const std::string& key, const std::string& value) { runtime_.setSetting(key, value); }
 
     /// The colour letters of the screen dump.
     static char colourLetter(Colour colour) { return CellGrid::colourLetter(colour); }
@@ -119,7 +119,6 @@ class HeadlessHost : public Host {
     std::map<Widget, std::string> captions_;
     std::map<Widget, bool> visible_;
     std::map<Widget, bool> enabled_;
-    std::map<std::string, std::string> settings_;
 
     WindowEvents* handler_ = nullptr;
     std::string executableFolder_;

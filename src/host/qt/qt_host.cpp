@@ -698,6 +698,7 @@ QSettings& QtHost::settings() {
 }
 
 std::optional<std::string> QtHost::readSetting(std::string_view section, std::string_view key) {
+    if (script_) return script_->readSetting(section, key);
     const QString name = fromUtf8(section) + "/" + fromUtf8(key);
     const QVariant value = settings().value(name);
     if (!value.isValid()) return std::nullopt;
@@ -705,10 +706,12 @@ std::optional<std::string> QtHost::readSetting(std::string_view section, std::st
 }
 
 void QtHost::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
+    if (script_) return script_->writeSetting(section, key, value);
     settings().setValue(fromUtf8(section) + "/" + fromUtf8(key), fromUtf8(value));
 }
 
 bool QtHost::flushSettings() {
+    if (script_) return true;
     settings().sync();
     return settings().status() == QSettings::NoError;
 }

@@ -59,7 +59,7 @@ class QtHost : public QMainWindow, public Host {
     std::string screenDump() const;
     /// The whole window, menu bar and top panel included; false when it cannot be written.
     bool savePicture(const std::string& path);
-    /// Lets a script play the window: its clock, timer, dialogs, boxes and sounds are the script's,
+    /// Lets a script play the window: its clock, timer, dialogs, boxes, sounds and settings are the script's,
     /// while drawing, widgets, menus and input events stay the window's own.
     void driveBy(ScriptRuntime* runtime);
     QWidget* canvasWidget() const { return canvas_; }

@@ -185,4 +185,14 @@ std::optional<std::string> ScriptRuntime::popupActionMenu() {
     return answer->substr(5);
 }
 
+std::optional<std::string> ScriptRuntime::readSetting(std::string_view section, std::string_view key) const {
+    const auto it = settings_.find(std::string(section) + "/" + std::string(key));
+    if (it == settings_.end()) return std::nullopt;
+    return it->second;
+}
+
+void ScriptRuntime::writeSetting(std::string_view section, std::string_view key, std::string_view value) {
+    settings_[std::string(section) + "/" + std::string(key)] = std::string(value);
+}
+
 } // namespace wm

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,6 +87,11 @@ class ScriptRuntime {
     /// The item a queued "menu:ITEM" answer chose; nullopt when the menu is dismissed.
     std::optional<std::string> popupActionMenu();
     void playSound(std::string_view fileName) { sounds_.emplace_back(fileName); }
+    /// The settings file, kept in memory so a script plays the same whatever a real file holds.
+    std::optional<std::string> readSetting(std::string_view section, std::string_view key) const;
+    void writeSetting(std::string_view section, std::string_view key, std::string_view value);
+    const std::map<std::string, std::string>& settings() const { return settings_; }
+    void setSetting(const std::string& key, const std::string& value) { settings_[key] = value; }
     void openHelp(int context) { helpOpened_.push_back(context); }
 
   private:
@@ -103,6 +109,7 @@ class ScriptRuntime {
     std::vector<RecordedBox> boxes_;
     std::vector<int> helpOpened_;
     int popupsOpened_ = 0;
+    std::map<std::string, std::string> settings_; // "SECTION/KEY"
 
     std::int64_t now_ = 9LL * 3600 * 1000; // the virtual day starts at 09:00
     int timerInterval_ = 0;
