@@ -330,6 +330,34 @@ TEST(TimetableDays, EachDayIsWorkableWithChancesTakenOrRefused) {
         }
 }
 
+// The departures standing ready on the shed sidings, by place.
+std::map<int, std::string> unitsReady(const GameState& s) {
+    std::map<int, std::string> ready;
+    for (int place : {47, 48, 49}) {
+        const Location& l = s.locations[static_cast<std::size_t>(place)];
+        if (l.occState == occEmpty) continue;
+        EXPECT_EQ(l.occState, occDeparture) << place;
+        const Departure& d = s.departures[static_cast<std::size_t>(l.occupant)];
+        EXPECT_EQ(d.location, place);
+        EXPECT_EQ(d.state, departureReady) << d.code.str();
+        EXPECT_EQ(l.locoAt[lowEnd + 2], d.loco) << d.code.str();
+        EXPECT_EQ(locoClass(s.locos[static_cast<std::size_t>(d.loco)].classIndex).name, "DMU  ")
+            << d.code.str();
+        ready[place] = d.code.str();
+    }
+    return ready;
+}
+
+TEST(NewGame, DieselUnitsStandReadyOnTheShedSidings) {
+    for (ChancePolicy policy : {ChancePolicy::allTaken, ChancePolicy::allRefused}) {
+        SCOPED_TRACE(static_cast<int>(policy));
+        const std::map<int, std::string> weekday{{49, "900A"}, {48, "901A"}, {47, "902A"}};
+        EXPECT_EQ(unitsReady(BuiltDay(5, policy).s()), weekday);
+        EXPECT_EQ(unitsReady(BuiltDay(6, policy).s()), weekday);
+        EXPECT_EQ(unitsReady(BuiltDay(7, policy).s()), (std::map<int, std::string>{{47, "900A"}}));
+    }
+}
+
 // Places of a line's end and whether a group can be reached from them through running roads, platforms
 // and loops, or the places of the start's own group.
 bool passable(const GameState& s, int place, int ownGroup) {
