@@ -1201,18 +1201,16 @@ def emit(name, cfg, day):
             rows.append(("shed", duty, 40 if wide else 41, 46, "-"))
         for b, c, dd in day.return_links:
             rows.append(("return", b, c, ("if", dd)))
-        for r in day.start:
-            if r[0] == "departure" and r[1] in cfg["units_ready"]:
-                rows.append(r)
-        for r in day.start:
-            if r[0] == "stock" and r[1] in cfg["carriage"]:
-                rows.append(r)
-        for r in day.start:
-            if r[0] in ("traffic", "tstock", "rake"):
-                rows.append(r)
-        for r in day.start:
-            if r not in rows and not (r[0] == "loco" and r[1] in (421, 422)):
-                rows.append(r)
+        # Taken by position: two portions of one departure on one road are equal rows, and both stand.
+        taken = {k for k, r in enumerate(day.start) if r[0] == "loco" and r[1] in (421, 422)}
+        for wanted in (lambda r: r[0] == "departure" and r[1] in cfg["units_ready"],
+                       lambda r: r[0] == "stock" and r[1] in cfg["carriage"],
+                       lambda r: r[0] in ("traffic", "tstock", "rake"),
+                       lambda r: True):
+            for k, r in enumerate(day.start):
+                if k not in taken and wanted(r):
+                    taken.add(k)
+                    rows.append(r)
         for r in rows:
             f.write("  " + "  ".join(str(code_of(x)) if isinstance(x, (Dep, Arr, Traf)) else
                                       (cond_text(x) if isinstance(x, tuple) else str(x)) for x in r) + "\n")
