@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "drive/driver.h"
+#include "movement/route_table.h"
 
 namespace wm {
 namespace {
@@ -72,6 +73,26 @@ TEST(DisplayScreensDriver, APieceSharedByTwoRoadsIsRedWhenEitherIsLocked) {
     EXPECT_EQ(cellColour(dump, 69, 17), 'r');
     EXPECT_EQ(cellColour(dump, 78, 18), 'r'); // the road's last cell before PL4
     EXPECT_EQ(cellColour(dump, 74, 20), 'y'); // the road on to P6N stays clear
+    fs::remove(out);
+}
+
+TEST(DisplayScreensDriver, ARouteIntoGNBIsRedUpToGNB) {
+    const fs::path out = fs::temp_directory_path() / ("wm58-gnb-" + std::to_string(::getpid()) + ".txt");
+    std::string lock = "lock-sections 9";
+    for (const Leg* leg : RouteTable::standard().routes(82, 94).front().legs)
+        for (int section : leg->sections) lock += " " + std::to_string(section);
+    const std::vector<std::string> script{"new-game 5 Weekday", lock, "show-screen 2",
+                                          "screen " + out.string()};
+    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
+    std::string error;
+    ASSERT_EQ(driver.run("gnb.txt", script, error), 0) << error;
+    const std::string dump = readText(out);
+    // From the points at column 75, row 14 the road climbs to GNB, whose line starts at column 80, row 11.
+    EXPECT_EQ(cellColour(dump, 75, 14), 'r');
+    EXPECT_EQ(cellColour(dump, 76, 13), 'r');
+    EXPECT_EQ(cellColour(dump, 78, 11), 'r');
+    EXPECT_EQ(cellColour(dump, 79, 11), 'r'); // the last cell before GNB
+    EXPECT_EQ(cellColour(dump, 78, 13), 'y'); // the road on to PL1 stays clear
     fs::remove(out);
 }
 

@@ -217,6 +217,34 @@ TEST(MovementRouteTable, TellingLegsLockExactlyTheirSections) {
     EXPECT_EQ(viaPlatforms[1].legs[0], table().leg(141, 105));
 }
 
+// Whether none of the route's legs tests a locked section.
+bool testsNoneOf(const Route& route, const std::set<int>& locked) {
+    return std::none_of(route.legs.begin(), route.legs.end(), [&](const Leg* leg) {
+        return std::any_of(leg->testSet.begin(), leg->testSet.end(),
+                           [&](int s) { return locked.contains(s); });
+    });
+}
+
+TEST(MovementRouteTable, TheRoutesOutOf141By104And105LeaveOverSectionsOfTheirOwn) {
+    struct Case {
+        int from, to;
+        std::size_t by104; // which alternative runs by 104
+    };
+    for (const Case& c : {Case{141, 100, 0}, Case{141, 101, 1}, Case{158, 100, 0}}) {
+        SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.to));
+        const auto& routes = table().routes(c.from, c.to);
+        ASSERT_EQ(routes.size(), 2u);
+        const Route& by104 = routes[c.by104];
+        const Route& by105 = routes[1 - c.by104];
+        // With 329 locked the route by 105 is used instead, and the other way about.
+        EXPECT_FALSE(testsNoneOf(by104, {329}));
+        EXPECT_TRUE(testsNoneOf(by105, {329}));
+        const int firstBy105 = table().leg(141, 105)->sections.front();
+        EXPECT_FALSE(testsNoneOf(by105, {firstBy105}));
+        EXPECT_TRUE(testsNoneOf(by104, {firstBy105}));
+    }
+}
+
 TEST(MovementRouteTable, OnlyTheBranchLegsUseTheToken) {
     for (const auto& [pair, leg] : table().legs()) {
         SCOPED_TRACE(std::to_string(pair.first) + " -> " + std::to_string(pair.second));

@@ -330,6 +330,79 @@ TEST(TimetableDays, EachDayIsWorkableWithChancesTakenOrRefused) {
         }
 }
 
+// The departures standing ready on the shed sidings, by place.
+std::map<int, std::string> unitsReady(const GameState& s) {
+    std::map<int, std::string> ready;
+    for (int place : {47, 48, 49}) {
+        const Location& l = s.locations[static_cast<std::size_t>(place)];
+        if (l.occState == occEmpty) continue;
+        EXPECT_EQ(l.occState, occDeparture) << place;
+        const Departure& d = s.departures[static_cast<std::size_t>(l.occupant)];
+        EXPECT_EQ(d.location, place);
+        EXPECT_EQ(d.state, departureReady) << d.code.str();
+        EXPECT_EQ(l.locoAt[lowEnd + 2], d.loco) << d.code.str();
+        EXPECT_EQ(locoClass(s.locos[static_cast<std::size_t>(d.loco)].classIndex).name, "DMU  ")
+            << d.code.str();
+        ready[place] = d.code.str();
+    }
+    return ready;
+}
+
+// Portions standing on the up yard's roads at the start, counted by road.
+std::map<int, int> upYardPortions(const GameState& s, std::set<int>& departures) {
+    std::map<int, int> perRoad;
+    for (int k = 1; k <= s.portionCount; ++k) {
+        const Portion& p = s.portions[static_cast<std::size_t>(k)];
+        if (p.arrival != 0 || p.location < 131 || p.location > 137) continue;
+        ++perRoad[p.location];
+        departures.insert(p.departure);
+    }
+    return perRoad;
+}
+
+TEST(NewGame, DieselUnitsStandReadyOnTheShedSidings) {
+    for (ChancePolicy policy : {ChancePolicy::allTaken, ChancePolicy::allRefused}) {
+        SCOPED_TRACE(static_cast<int>(policy));
+        const std::map<int, std::string> weekday{{49, "900A"}, {48, "901A"}, {47, "902A"}};
+        EXPECT_EQ(unitsReady(BuiltDay(5, policy).s()), weekday);
+        EXPECT_EQ(unitsReady(BuiltDay(6, policy).s()), weekday);
+        EXPECT_EQ(unitsReady(BuiltDay(7, policy).s()), (std::map<int, std::string>{{47, "900A"}}));
+    }
+}
+
+TEST(NewGame, OnWeekdaysTheUpYardHoldsSevenPortionsForFiveDepartures) {
+    for (ChancePolicy policy : {ChancePolicy::allTaken, ChancePolicy::allRefused}) {
+        SCOPED_TRACE(static_cast<int>(policy));
+        BuiltDay weekday(5, policy);
+        const GameState& s = weekday.s();
+        std::set<int> departures;
+        EXPECT_EQ(upYardPortions(s, departures),
+                  (std::map<int, int>{{131, 1}, {133, 1}, {134, 1}, {136, 4}}));
+        EXPECT_EQ(departures.size(), 5u);
+        for (int k : departures) {
+            const Departure& d = s.departures[static_cast<std::size_t>(k)];
+            EXPECT_FALSE(isPseudoDeparture(d)) << d.code.str();
+            EXPECT_EQ(d.group, s.locations[131].group) << d.code.str();
+        }
+        // The four at UG1 are one rake, with its engine waiting beside it.
+        const Location& road = s.locations[136];
+        ASSERT_EQ(road.occState, occStock);
+        EXPECT_EQ(rakeLength(s, road.occupant), 4);
+        const Loco& engine = s.locos[static_cast<std::size_t>(road.locoAt[3])];
+        EXPECT_EQ(engine.duty, 772);
+        EXPECT_EQ(engine.where, 136);
+        EXPECT_EQ(engine.facing, 0);
+        EXPECT_EQ(engine.condition, conditionAvailable);
+
+        BuiltDay saturday(6, policy);
+        departures.clear();
+        EXPECT_EQ(upYardPortions(saturday.s(), departures),
+                  (std::map<int, int>{{131, 1}, {133, 1}, {134, 1}}));
+        EXPECT_EQ(saturday.s().locations[136].occState, occEmpty);
+        EXPECT_EQ(saturday.s().locos[static_cast<std::size_t>(findLocoByDuty(saturday.s(), 772))].where, 0);
+    }
+}
+
 // Places of a line's end and whether a group can be reached from them through running roads, platforms
 // and loops, or the places of the start's own group.
 bool passable(const GameState& s, int place, int ownGroup) {

@@ -316,7 +316,8 @@ DAYS = {
         groups={15: 292, 16: 36, 17: 37}, freight_through=75, yard_arrivals=55,
         chance_deps=27, chance_arrs=45,
         shed=[481, 411, 432, 405, 430, 431, 404, 433, 420, 401, 400, 402, 434, 435, 403, 423, 406, 424],
-        units_ready=3, carriage=[73, 72, 94, 109, 110], up_yard=[131, 133, 134, 136, 136], up_engine=772,
+        units_ready=[49, 48, 47], carriage=[73, 72, 94, 109, 110], up_yard=[131, 133, 134, 136, 136],
+        up_engine=772,
         down_ready=145, down_stock=[146, 146, 148, 149, 150], bcd=4, alt_pairs=2, excursions=12,
         followons=5, minute_rule=True, unit_lines=[4, 5, 6, 24, 25, 3, 8, 22, 23],
         pseudo=["01S", "01F", "02S", "02F", "03S", "07S", "07F", "08S", "04T", "05T",
@@ -329,7 +330,8 @@ DAYS = {
         types=None, groups=None, freight_through=40, yard_arrivals=38,
         chance_deps=4, chance_arrs=26,
         shed=[481, 411, 432, 405, 430, 431, 404, 433, 420, 401, 400, 402, 434, 435, 403, 423, 406, 424],
-        units_ready=3, carriage=[73, 72, 94, 109, 110], up_yard=[131, 133, 134], up_engine=None,
+        units_ready=[49, 48, 47], carriage=[73, 72, 94, 109, 110], up_yard=[131, 133, 134],
+        up_engine=None,
         down_ready=145, down_stock=[146, 146, 148, 149, 150], bcd=0, alt_pairs=1, excursions=3,
         followons=0, minute_rule=False, unit_lines=[4, 5, 6, 24, 25, 3, 8, 22, 23],
         pseudo=["01S", "01F", "02S", "02F", "03S", "07S", "07F", "08S",
@@ -341,7 +343,7 @@ DAYS = {
         types=None, groups=None, freight_through=6, yard_arrivals=8,
         chance_deps=2, chance_arrs=2,
         shed=[480, 335, 401, 420, 400, 403, 433, 404, 434, 405, 424, 411, 402, 423, 432],
-        units_ready=1, carriage=[99, 73, 72, 110], up_yard=[], up_engine=None,
+        units_ready=[47], carriage=[99, 73, 72, 110], up_yard=[], up_engine=None,
         down_ready=147, down_stock=[], bcd=0, alt_pairs=0, excursions=2,
         followons=0, minute_rule=False, unit_lines=[4, 5, 3, 8, 22],
         pseudo=["01S", "01F", "02S", "02F", "03S", "07S", "07F", "08S", "20S", "20F", "21S", "21F", "22S",
@@ -572,7 +574,7 @@ def build(name, cfg):
     unit_lines = [l for l in cfg["unit_lines"] if l in quota]
     branch = [l for l in unit_lines if l not in ENTRY]
     units = list(UNITS)
-    ready_places = [49, 48, 47][: cfg["units_ready"]]
+    ready_places = cfg["units_ready"]
     unit_runs = []
     for line in branch + [l for l in unit_lines if l in ENTRY]:
         want = quota[line] if line not in ENTRY else min(quota[line] // 3, 5)
@@ -1199,18 +1201,16 @@ def emit(name, cfg, day):
             rows.append(("shed", duty, 40 if wide else 41, 46, "-"))
         for b, c, dd in day.return_links:
             rows.append(("return", b, c, ("if", dd)))
-        for r in day.start:
-            if r[0] == "departure" and r[1] in (47, 48, 49):
-                rows.append(r)
-        for r in day.start:
-            if r[0] == "stock" and r[1] in cfg["carriage"]:
-                rows.append(r)
-        for r in day.start:
-            if r[0] in ("traffic", "tstock", "rake"):
-                rows.append(r)
-        for r in day.start:
-            if r not in rows and not (r[0] == "loco" and r[1] in (421, 422)):
-                rows.append(r)
+        # Taken by position: two portions of one departure on one road are equal rows, and both stand.
+        taken = {k for k, r in enumerate(day.start) if r[0] == "loco" and r[1] in (421, 422)}
+        for wanted in (lambda r: r[0] == "departure" and r[1] in cfg["units_ready"],
+                       lambda r: r[0] == "stock" and r[1] in cfg["carriage"],
+                       lambda r: r[0] in ("traffic", "tstock", "rake"),
+                       lambda r: True):
+            for k, r in enumerate(day.start):
+                if k not in taken and wanted(r):
+                    taken.add(k)
+                    rows.append(r)
         for r in rows:
             f.write("  " + "  ".join(str(code_of(x)) if isinstance(x, (Dep, Arr, Traf)) else
                                       (cond_text(x) if isinstance(x, tuple) else str(x)) for x in r) + "\n")

@@ -60,7 +60,10 @@ def leg_sections(links, path, up):
     secs = []
     for i in path:
         s = links[i]["secs"]
-        secs += s if up else list(reversed(s))
+        for sec in s if up else reversed(s):
+            # A section may run on through a junction into the next link; the leg locks it once.
+            if not secs or secs[-1] != sec:
+                secs.append(sec)
     return secs
 
 
@@ -73,6 +76,7 @@ def flanks(links, path, up):
     shares, so it adds nothing.
     """
     grouped, tests = [], []
+    own = set(leg_sections(links, path, up))  # a section running on through the points is no branch
     for k in range(len(path) - 1):
         came, went = links[path[k]], links[path[k + 1]]
         j = came["high"] if up else came["low"]
@@ -83,9 +87,9 @@ def flanks(links, path, up):
         for i, l in enumerate(links):
             if i in (path[k], path[k + 1]) or not l["secs"]:
                 continue
-            if (l["low"] if up else l["high"]) == j:
+            if (l["low"] if up else l["high"]) == j and l["secs"][0 if up else -1] not in own:
                 facing.append(l["secs"][0 if up else -1])
-            elif (l["high"] if up else l["low"]) == j:
+            elif (l["high"] if up else l["low"]) == j and l["secs"][-1 if up else 0] not in own:
                 trailing.append(l["secs"][-1 if up else 0])
         if len(facing) <= 3 and facing:
             grouped.append((source, facing))
