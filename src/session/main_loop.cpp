@@ -28,12 +28,7 @@ constexpr int FirstSpeededUpIntervalMs = 300;
 
 void blankPromptRows(Game& g) {
     Console& c = g.console;
-    c.DefaultColours();
-    for (int row : {c.rows() - 2, c.rows()}) {
-        c.GotoCell(1, row);
-        c.WriteSpaces(c.columns());
-        c.ForgetBottomLine(row);
-    }
+    for (int row : {c.rows() - 2, c.rows()}) c.BlankBottomLine(row);
 }
 
 void waitForWindow(Game& g) {

@@ -205,6 +205,18 @@ TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
     EXPECT_EQ(readFile(out / "reset.txt").find(message), std::string::npos);
 }
 
+TEST_F(DriverTest, WhileTheClockRacesTheSpeedUpMessageStandsOnceOnTheMessageLine) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "ticks 20", "show-screen 3", "screen %OUT%/screen.txt",
+                   "state %OUT%/state.json"}),
+              0);
+    ASSERT_NE(readFile(out / "state.json").find("\"speededUp\":1,"), std::string::npos);
+    std::istringstream screen(readFile(out / "screen.txt"));
+    std::string row;
+    for (int n = 1; n <= 31; ++n) std::getline(screen, row);
+    const std::string message = " Speeded up until next need for action ";
+    EXPECT_EQ(row, message + std::string(100 - message.size(), ' '));
+}
+
 TEST_F(DriverTest, TheShiftEndsAtItsLastMinuteWithoutAQuestion) {
     // A whole Weekday with no player input: the trains wait at the entries until the shift is over.
     ASSERT_EQ(run({"new-game 5 Weekday", "state %OUT%/start.json", "ticks 5000"}), 0);
