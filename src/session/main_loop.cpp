@@ -198,14 +198,9 @@ void PaintCurrentDisplay(Game& g) {
 }
 
 namespace {
-/// The speed buttons and keys: a step along the speed table while the clock runs, one tick in single step.
+/// A step along the speed table; the speed only means something while the clock runs.
 void changeSpeed(Game& g, int step) {
-    if (g.console.options().clockRunning) {
-        g.clock.speedIndex = std::clamp(g.clock.speedIndex + step, 1, 8);
-    } else {
-        g.clock.singleStepRequested = true;
-        g.clock.cycleDone = true;
-    }
+    if (g.console.options().clockRunning) g.clock.speedIndex = std::clamp(g.clock.speedIndex + step, 1, 8);
     RefreshTopPanel(g);
 }
 } // namespace
@@ -215,6 +210,11 @@ void SlowerClicked(Game& g) {
 }
 
 void FasterClicked(Game& g) {
+    // In single step "+" is the only way the clock moves.
+    if (!g.console.options().clockRunning) {
+        g.clock.singleStepRequested = true;
+        g.clock.cycleDone = true;
+    }
     changeSpeed(g, -1);
 }
 

@@ -191,6 +191,19 @@ TEST_F(DriverTest, InSingleStepEachPlusIsExactlyOneTick) {
               std::string::npos);
 }
 
+TEST_F(DriverTest, InSingleStepMinusGivesNoTickAndPlusGivesOne) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "answer options:clock=0", "menu Options1", "state %OUT%/still.json",
+                   "key -", "menu Button1", "state %OUT%/minus.json", "key +", "state %OUT%/plus.json"}),
+              0);
+    const std::string still = readFile(out / "still.json");
+    const std::string minus = readFile(out / "minus.json");
+    for (const char* field : {"\"clock\":1,\"difficulty\"", "\"tickPhase\":3,", "\"speedIndex\":5,"}) {
+        EXPECT_NE(still.find(field), std::string::npos) << field;
+        EXPECT_NE(minus.find(field), std::string::npos) << field;
+    }
+    EXPECT_NE(readFile(out / "plus.json").find("\"tickPhase\":2,"), std::string::npos);
+}
+
 TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
     ASSERT_EQ(
         run({"new-game 5 Weekday", "ticks 14", "screen %OUT%/before.txt", "ticks 1", "screen %OUT%/after.txt",
