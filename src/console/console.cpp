@@ -1,6 +1,7 @@
 #include "console/console.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "console/sound_cues.h"
 #include "world/game_state.h"
@@ -18,11 +19,14 @@ std::string cut(std::string_view text, std::size_t limit) {
 }
 } // namespace
 
-Console::Console(Host& host, GameState& state) : host_(host), state_(state) {}
+Console::Console(Host& host, GameState& state) : host_(host), state_(state) {
+    SetConsoleSize(rows_, columns_);
+}
 
 void Console::SetConsoleSize(int rows, int columns) {
     rows_ = rows;
     columns_ = columns;
+    for (int row = rows_ - 2; row <= rows_; ++row) forgetBottomLine(row);
 }
 
 void Console::ChooseLargestFontSize() {
@@ -65,6 +69,7 @@ void Console::GotoCell(int column, int row) {
 void Console::WriteText(std::string_view text) {
     if (text.size() > 255) text = text.substr(0, 255);
     host_.drawText(x_, y_, text, textColour_, backColour_);
+    remember(text);
     x_ += static_cast<int>(text.size()) * cellWidth_;
     const int width = clientWidth();
     while (width > 0 && x_ > width) {
@@ -72,10 +77,18 @@ void Console::WriteText(std::string_view text) {
         ++row_;
         x_ -= width;
     }
-    if (!recordingSuspended_ && row_ >= rows_ - 2 && row_ <= rows_) {
-        std::string& memory = bottomLines_[row_ - (rows_ - 2)];
-        memory += text;
-        if (memory.size() > BottomLineLimit) memory.resize(BottomLineLimit);
+}
+
+void Console::remember(std::string_view text) {
+    RememberedRow* cells = bottomRow(row_);
+    if (cells == nullptr) return;
+    // Only the cells the text was drawn in: what runs past the right edge is not on the screen.
+    const int first = cellWidth_ > 0 ? x_ / cellWidth_ : 0;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        const int column = first + i;
+        if (column >= columns_) break;
+        (*cells)[static_cast<std::size_t>(column)] = {text[static_cast<std::size_t>(i)], textColour_,
+                                                      backColour_, true};
     }
 }
 
@@ -129,30 +142,64 @@ void Console::ClearMessageLine() {
     host_.fillRect(0, topOffset_ + (messageRow - 1) * cellHeight_, clientWidth(), cellHeight_ - 1,
                    palette::Black);
     GotoCell(1, messageRow);
-    bottomLines_[1].clear();
+    forgetBottomLine(messageRow);
 }
 
 void Console::RedrawBottomLines() {
-    recordingSuspended_ = true;
-    const int row = row_;
-    DefaultColours();
-    for (int i = 0; i < 3; ++i) {
-        GotoCell(1, rows_ - 2 + i);
-        if (!bottomLines_[i].empty()) WriteText(bottomLines_[i]);
+    for (int row = rows_ - 2; row <= rows_; ++row) {
+        const RememberedRow& cells = *bottomRow(row);
+        const int y = topOffset_ + (row - 1) * cellHeight_;
+        // Neighbouring cells in the same colours go out as one piece of text.
+        for (std::size_t start = 0; start < cells.size();) {
+            const RememberedCell& first = cells[start];
+            std::size_t end = start + 1;
+            if (first.written) {
+                while (end < cells.size() && cells[end].written && cells[end].text == first.text &&
+                       cells[end].background == first.background)
+                    ++end;
+                std::string run;
+                for (std::size_t c = start; c < end; ++c) run += cells[c].ch;
+                host_.drawText(static_cast<int>(start) * cellWidth_, y, run, first.text, first.background);
+            }
+            start = end;
+        }
     }
-    recordingSuspended_ = false;
-    row_ = row;
+    DefaultColours();
 }
 
-void Console::ForgetBottomLine(int row) {
-    const int index = row - (rows_ - 2);
-    if (index >= 0 && index < 3) bottomLines_[index].clear();
+void Console::BlankBottomLine(int row) {
+    if (bottomRow(row) == nullptr) return;
+    DefaultColours();
+    GotoCell(1, row);
+    WriteSpaces(columns_);
+    forgetBottomLine(row);
+    GotoCell(1, row);
 }
 
-const std::string& Console::bottomLine(int row) const {
-    static const std::string none;
+void Console::forgetBottomLine(int row) {
+    if (RememberedRow* cells = bottomRow(row)) cells->assign(static_cast<std::size_t>(columns_), {});
+}
+
+Console::RememberedRow* Console::bottomRow(int row) {
+    return const_cast<RememberedRow*>(std::as_const(*this).bottomRow(row));
+}
+
+const Console::RememberedRow* Console::bottomRow(int row) const {
     const int index = row - (rows_ - 2);
-    return index >= 0 && index < 3 ? bottomLines_[index] : none;
+    return index >= 0 && index < 3 ? &bottomRows_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+std::string Console::bottomLine(int row) const {
+    std::string text;
+    const RememberedRow* cells = bottomRow(row);
+    if (cells == nullptr) return text;
+    std::size_t length = 0;
+    for (const RememberedCell& cell : *cells) {
+        text += cell.written ? cell.ch : ' ';
+        if (cell.written) length = text.size();
+    }
+    text.resize(length);
+    return text;
 }
 
 void Console::DefaultColours() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/palette.h"
 #include "console/score_log.h"
@@ -37,7 +38,6 @@ class Console {
     static constexpr int MinFontSize = 6;
     static constexpr int MaxFontSize = 26;
     static constexpr int HistorySize = 16;
-    static constexpr int BottomLineLimit = 120;
     static constexpr int HistoryTextLimit = 100;
     static constexpr int BonusTextLimit = 79;
     static constexpr int MessageDelayMs = 2000;
@@ -72,10 +72,13 @@ class Console {
     void RestoreCursor();
     void ClearScreen();
     void ClearMessageLine();
+    /// Draws rows 30..32 again as they were written, each cell in its own colours; the cursor stays.
     void RedrawBottomLines();
-    /// Rows 30 and 32 are blanked by their owner, which then forgets what they held.
-    void ForgetBottomLine(int row);
-    const std::string& bottomLine(int row) const;
+    /// The owner of row 30, 31 or 32 starts it afresh: blanks in the default colours, nothing remembered,
+    /// the cursor at its first column.
+    void BlankBottomLine(int row);
+    /// A bottom row's remembered characters up to its last written cell; empty for other rows.
+    std::string bottomLine(int row) const;
     int cursorX() const { return x_; }
     int cursorY() const { return y_; }
     int currentRow() const { return row_; }
@@ -132,10 +135,20 @@ class Console {
     Host& host() { return host_; }
     GameState& state() { return state_; }
 
-    /// Suspends recording of rows 30..32 (while they are redrawn from memory).
-    void SuspendRecording(bool suspended) { recordingSuspended_ = suspended; }
-
   private:
+    /// One cell of a bottom row as it was last written.
+    struct RememberedCell {
+        char ch = ' ';
+        Colour text{};
+        Colour background{};
+        bool written = false;
+    };
+    using RememberedRow = std::vector<RememberedCell>;
+
+    RememberedRow* bottomRow(int row);
+    const RememberedRow* bottomRow(int row) const;
+    void remember(std::string_view text);
+    void forgetBottomLine(int row);
     void showMessage(std::string_view message, Colour text, Colour background, BoxKind kind, int cueBefore,
                      int cueAfter);
     void addToHistory(std::string_view message);
@@ -165,8 +178,7 @@ class Console {
     Colour backColour_ = palette::Black;
     int penWidth_ = 1;
 
-    std::array<std::string, 3> bottomLines_; // rows 30, 31, 32
-    bool recordingSuspended_ = false;
+    std::array<RememberedRow, 3> bottomRows_; // rows 30, 31, 32, a cell a column
 
     std::array<HistoryEntry, HistorySize + 1> history_{}; // 1..16
     int newestHistory_ = 0;                               // 0 while the ring is empty

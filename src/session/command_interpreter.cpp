@@ -228,7 +228,6 @@ void MenuCommand(Game& g, int code) {
         break;
     case CmdFaster:
         FasterClicked(g);
-        if (!g.console.options().clockRunning) g.clock.cycleDone = true; // one step
         break;
     default:
         if (code >= CmdShowScreen0 && code < CmdShowScreen0 + layoutScreenCount)

@@ -90,7 +90,7 @@ std::string engineCheck(const Game& game, DepartureIndex departure, LocationId p
 }
 
 int engineListEnd(const Game& game) {
-    const std::string& row = game.console.bottomLine(game.console.rows() - 1);
+    const std::string row = game.console.bottomLine(game.console.rows() - 1);
     const auto end = row.find_last_not_of(' ');
     return end == std::string::npos ? 1 : static_cast<int>(end) + 2;
 }
@@ -174,10 +174,7 @@ void DescribeFrom(Game& g, LocationId place) {
     const int rowDescription = c.rows() - 2;
     const int rowEngines = c.rows() - 1;
     const int rowNotes = c.rows();
-    c.DefaultColours();
-    c.GotoCell(1, rowDescription);
-    c.WriteSpaces(c.columns());
-    c.GotoCell(1, rowDescription);
+    c.BlankBottomLine(rowDescription);
     if (departureRow)
         WriteColouredText(c, departureText);
     else
@@ -209,11 +206,9 @@ void DescribeFrom(Game& g, LocationId place) {
         c.WriteText(list.substr(0, static_cast<std::size_t>(c.columns())));
     }
 
-    c.GotoCell(1, rowNotes);
-    c.WriteSpaces(c.columns());
+    c.BlankBottomLine(rowNotes);
     int noteColumn = 6;
     if (!warning.empty()) {
-        c.GotoCell(1, rowNotes);
         c.SetTextColour(palette::Yellow);
         c.SetBackColour(palette::Black);
         c.WriteText(warning);

@@ -28,12 +28,7 @@ constexpr int FirstSpeededUpIntervalMs = 300;
 
 void blankPromptRows(Game& g) {
     Console& c = g.console;
-    c.DefaultColours();
-    for (int row : {c.rows() - 2, c.rows()}) {
-        c.GotoCell(1, row);
-        c.WriteSpaces(c.columns());
-        c.ForgetBottomLine(row);
-    }
+    for (int row : {c.rows() - 2, c.rows()}) c.BlankBottomLine(row);
 }
 
 void waitForWindow(Game& g) {
@@ -203,14 +198,9 @@ void PaintCurrentDisplay(Game& g) {
 }
 
 namespace {
-/// The speed buttons and keys: a step along the speed table while the clock runs, one tick in single step.
+/// A step along the speed table; the speed only means something while the clock runs.
 void changeSpeed(Game& g, int step) {
-    if (g.console.options().clockRunning) {
-        g.clock.speedIndex = std::clamp(g.clock.speedIndex + step, 1, 8);
-    } else {
-        g.clock.singleStepRequested = true;
-        g.clock.cycleDone = true;
-    }
+    if (g.console.options().clockRunning) g.clock.speedIndex = std::clamp(g.clock.speedIndex + step, 1, 8);
     RefreshTopPanel(g);
 }
 } // namespace
@@ -220,6 +210,11 @@ void SlowerClicked(Game& g) {
 }
 
 void FasterClicked(Game& g) {
+    // In single step "+" is the only way the clock moves.
+    if (!g.console.options().clockRunning) {
+        g.clock.singleStepRequested = true;
+        g.clock.cycleDone = true;
+    }
     changeSpeed(g, -1);
 }
 

@@ -27,7 +27,9 @@ void ClockTick(Game& game);
 void ResetSpeedUp(Game& game);
 void ConfirmQuit(Game& game);
 
+/// " - " and the "-" key: slower while the clock runs; nothing in single step.
 void SlowerClicked(Game& game);
+/// "+" and the "+" key: faster while the clock runs; one tick in single step.
 void FasterClicked(Game& game);
 
 void EnableWaitingMenus(Game& game, bool enabled);

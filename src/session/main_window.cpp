@@ -1,5 +1,7 @@
 #include "session/main_window.h"
 
+#include <utility>
+
 #include "console/palette.h"
 #include "session/game_choice.h"
 #include "session/help_contexts.h"
@@ -14,22 +16,35 @@ constexpr std::string_view FontFileName = "TAVO.TTF";
 constexpr std::string_view WindowCaption = "Wendmoor Summer 1958";
 constexpr std::string_view ApplicationTitle = "Wendmoor, Summer 1958";
 constexpr std::size_t SavedGameNameLimit = 255;
+constexpr std::string_view SavedGameExtension = "sav";
 constexpr std::size_t DateLimit = 12;
 
 std::string cut(std::string s, std::size_t limit) {
     if (s.size() > limit) s.resize(limit);
     return s;
 }
+
+/// Resume, ReLoad and Save As offer the same kind of file.
+FileDialogOptions savedGameDialog(std::string title, const std::string& folder, bool mustExist) {
+    FileDialogOptions options;
+    options.title = std::move(title);
+    options.defaultExt = SavedGameExtension;
+    options.fileName = "WM58";
+    options.filter = "Saved positions|*.sav|All|*.*";
+    options.folder = folder;
+    options.mustExist = mustExist;
+    return options;
+}
 } // namespace
 
 TForm1::TForm1(Game& game) : game_(game) {}
 
 FileDialogOptions TForm1::savedGameOpenDialog(const std::string& folder) {
-    return {"", "sav", "WM58", "Saved positions|*.sav|All|*.*", folder, true};
+    return savedGameDialog("", folder, true);
 }
 
 FileDialogOptions TForm1::savedGameSaveDialog(const std::string& folder) {
-    return {"Save your position", "sav", "WM58", "Saved positions|*.sav|All|*.*", folder, false};
+    return savedGameDialog("Save your position", folder, false);
 }
 
 FileDialogOptions TForm1::timetableSaveDialog(const std::string& folder) {
@@ -341,12 +356,18 @@ void TForm1::RestartClick() {
 
 void TForm1::Save1Click() {
     Game& g = game_;
-    if (g.text.savedGameName.empty()) return SaveAs1Click();
+    // Until a file has been chosen the position goes under the default name in the working folder.
+    if (g.text.savedGameName.empty())
+        g.text.savedGameName =
+            cut(g.text.workingFolder + g.text.programPrefix + "." + std::string(SavedGameExtension),
+                SavedGameNameLimit);
     SaveGame(g, g.text.savedGameName);
 }
 
 void TForm1::SaveAs1Click() {
     Game& g = game_;
+    // No file is asked for that could not be written.
+    if (!SavingAvailable()) return SaySavingUnavailable(g);
     const auto file = g.host.saveFileDialog(savedGameSaveDialog(g.text.workingFolder));
     if (!file) return;
     g.text.savedGameName = cut(*file, SavedGameNameLimit);

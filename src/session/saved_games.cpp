@@ -4,12 +4,20 @@
 
 namespace wm {
 
+bool SavingAvailable() {
+    return false;
+}
+
+void SaySavingUnavailable(Game& game) {
+    game.host.messageBox(BoxKind::Warning, "Saving games is not available in this version", 0);
+}
+
 bool LoadGame(Game&, const std::string&) {
     return false;
 }
 
 bool SaveGame(Game& game, const std::string&) {
-    game.host.messageBox(BoxKind::Warning, "Saving games is not available in this version", 0);
+    SaySavingUnavailable(game);
     return false;
 }
 

@@ -40,33 +40,87 @@ TEST_F(ConsoleTest, AFullRowDoesNotWrapButLongerTextGoesOnToTheNextRow) {
     EXPECT_EQ(host.rowText(7).substr(94), "012345");
 }
 
-TEST_F(ConsoleTest, BottomRowsAreRememberedUpTo120CharactersAndRowsAboveAreNot) {
+TEST_F(ConsoleTest, BottomRowsRememberEachCellAsLastWrittenAndRowsAboveAreNotRemembered) {
     console.GotoCell(1, 29);
     console.WriteText("row 29");
     console.GotoCell(1, 30);
     console.WriteText(std::string(80, 'a'));
-    console.GotoCell(1, 30); // rows are redrawn in pieces; memory keeps appending
-    console.WriteText(std::string(80, 'b'));
+    console.GotoCell(1, 30); // writing over cells replaces what they held
+    console.WriteText(std::string(40, 'b'));
     EXPECT_TRUE(console.bottomLine(29).empty());
-    EXPECT_EQ(console.bottomLine(30).size(), 120u);
-    EXPECT_EQ(console.bottomLine(30), std::string(80, 'a') + std::string(40, 'b'));
+    EXPECT_EQ(console.bottomLine(30), std::string(40, 'b') + std::string(40, 'a'));
 
+    // Only the cells drawn on are kept: not what runs past the right edge, not the row the cursor wraps to.
+    console.GotoCell(95, 30);
+    console.WriteText("0123456789");
+    EXPECT_EQ(console.currentRow(), 31);
+    EXPECT_EQ(console.bottomLine(30).size(), 100u);
+    EXPECT_EQ(console.bottomLine(30).substr(94), "012345");
+    EXPECT_TRUE(console.bottomLine(31).empty());
+    console.GotoCell(95, 29);
+    console.WriteText("abcdefghij");
+    EXPECT_EQ(console.currentRow(), 30);
+    EXPECT_EQ(console.bottomLine(30).substr(94), "012345");
+}
+
+TEST_F(ConsoleTest, ARedrawShowsEachRememberedCellWhereItWasInItsOwnColours) {
     console.GotoCell(1, 32);
     console.SetTextColour(palette::Red);
     console.WriteText("prompt");
+    console.GotoCell(20, 32);
+    console.WhiteOnNavy();
+    console.WriteText(" to ");
+    console.DefaultColours();
+    console.GotoCell(91, 30);
+    console.SetTextColour(palette::Black);
+    console.SetBackColour(palette::Yellow);
+    console.WriteText("right edge");
     console.ClearScreen();
-    EXPECT_EQ(host.rowText(32).substr(0, 6), "      ");
+    EXPECT_EQ(host.rowText(32), std::string(100, ' '));
+
+    console.GotoCell(7, 12);
     console.RedrawBottomLines();
-    EXPECT_EQ(host.rowText(32).substr(0, 6), "prompt");
-    // Redrawn in the default colours, and redrawing records nothing twice.
-    EXPECT_EQ(host.cell(1, 32).text, palette::Silver);
-    EXPECT_EQ(console.bottomLine(32), "prompt");
+    EXPECT_EQ(host.rowText(32), "prompt" + std::string(13, ' ') + " to " + std::string(77, ' '));
+    EXPECT_EQ(host.cell(1, 32).text, palette::Red);
+    EXPECT_EQ(host.cell(6, 32).background, palette::Black);
+    EXPECT_EQ(host.cell(20, 32).background, palette::Navy);
+    EXPECT_EQ(host.cell(21, 32).text, palette::White);
+    EXPECT_EQ(host.cell(23, 32).background, palette::Navy);
+    EXPECT_EQ(host.cell(24, 32).background, palette::Black);
+    EXPECT_EQ(host.rowText(30).substr(90), "right edge");
+    EXPECT_EQ(host.cell(91, 30).background, palette::Yellow);
+    EXPECT_EQ(host.cell(100, 30).text, palette::Black);
+    EXPECT_EQ(host.rowText(31), std::string(100, ' '));
+    // The redraw records nothing again, leaves the cursor and ends in the default colours.
+    EXPECT_EQ(console.bottomLine(32), "prompt" + std::string(13, ' ') + " to ");
+    EXPECT_EQ(console.bottomLine(30), std::string(90, ' ') + "right edge");
+    EXPECT_EQ(console.currentRow(), 12);
+    EXPECT_EQ(console.cursorX(), 6 * console.cellWidth());
+    EXPECT_EQ(console.textColour(), palette::Silver);
+    EXPECT_EQ(console.backColour(), palette::Black);
 }
 
-TEST_F(ConsoleTest, WrappedTextIsRememberedForTheRowItEndsOn) {
-    console.GotoCell(95, 29);
-    console.WriteText("0123456789");
-    EXPECT_EQ(console.bottomLine(30), "0123456789");
+TEST_F(ConsoleTest, BlankingABottomRowClearsItForgetsItAndStartsAtItsFirstColumn) {
+    for (int row : {30, 32}) {
+        console.GotoCell(1, row);
+        console.SetTextColour(palette::Red);
+        console.SetBackColour(palette::Yellow);
+        console.WriteText(std::string(70, 'x'));
+        console.BlankBottomLine(row);
+        EXPECT_EQ(host.rowText(row), std::string(100, ' '));
+        EXPECT_EQ(host.cell(100, row).background, palette::Black);
+        EXPECT_TRUE(console.bottomLine(row).empty());
+        EXPECT_EQ(console.currentRow(), row);
+        EXPECT_EQ(console.cursorX(), 0);
+        EXPECT_EQ(console.textColour(), palette::Silver);
+
+        // What the owner writes next is all the row holds.
+        console.WriteText("Light engine");
+        EXPECT_EQ(console.bottomLine(row), "Light engine");
+        console.ClearScreen();
+        console.RedrawBottomLines();
+        EXPECT_EQ(host.rowText(row), "Light engine" + std::string(88, ' '));
+    }
 }
 
 TEST_F(ConsoleTest, AnErrorStaysTwoSecondsOnTheMessageLineThenTheLineIsBlank) {

@@ -191,6 +191,19 @@ TEST_F(DriverTest, InSingleStepEachPlusIsExactlyOneTick) {
               std::string::npos);
 }
 
+TEST_F(DriverTest, InSingleStepMinusGivesNoTickAndPlusGivesOne) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "answer options:clock=0", "menu Options1", "state %OUT%/still.json",
+                   "key -", "menu Button1", "state %OUT%/minus.json", "key +", "state %OUT%/plus.json"}),
+              0);
+    const std::string still = readFile(out / "still.json");
+    const std::string minus = readFile(out / "minus.json");
+    for (const char* field : {"\"clock\":1,\"difficulty\"", "\"tickPhase\":3,", "\"speedIndex\":5,"}) {
+        EXPECT_NE(still.find(field), std::string::npos) << field;
+        EXPECT_NE(minus.find(field), std::string::npos) << field;
+    }
+    EXPECT_NE(readFile(out / "plus.json").find("\"tickPhase\":2,"), std::string::npos);
+}
+
 TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
     ASSERT_EQ(
         run({"new-game 5 Weekday", "ticks 14", "screen %OUT%/before.txt", "ticks 1", "screen %OUT%/after.txt",
@@ -203,6 +216,18 @@ TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
     EXPECT_NE(readFile(out / "reset.json").find("\"speededUp\":0,"), std::string::npos);
     EXPECT_NE(readFile(out / "reset.json").find("\"quietTicks\":15,"), std::string::npos);
     EXPECT_EQ(readFile(out / "reset.txt").find(message), std::string::npos);
+}
+
+TEST_F(DriverTest, WhileTheClockRacesTheSpeedUpMessageStandsOnceOnTheMessageLine) {
+    ASSERT_EQ(run({"new-game 5 Weekday", "ticks 20", "show-screen 3", "screen %OUT%/screen.txt",
+                   "state %OUT%/state.json"}),
+              0);
+    ASSERT_NE(readFile(out / "state.json").find("\"speededUp\":1,"), std::string::npos);
+    std::istringstream screen(readFile(out / "screen.txt"));
+    std::string row;
+    for (int n = 1; n <= 31; ++n) std::getline(screen, row);
+    const std::string message = " Speeded up until next need for action ";
+    EXPECT_EQ(row, message + std::string(100 - message.size(), ' '));
 }
 
 TEST_F(DriverTest, TheShiftEndsAtItsLastMinuteWithoutAQuestion) {

@@ -41,6 +41,20 @@ class CommandsDriver : public ::testing::Test {
         return line;
     }
 
+    /// What a player sees of a row of plain characters: each with its background, and its colour unless
+    /// blank.
+    std::string look(const std::string& file, int number) const {
+        const std::string text = row(file, number);
+        const std::string colours = row(file, 33 + number);
+        std::string seen;
+        for (std::size_t i = 0; i < text.size() && 2 * i + 1 < colours.size(); ++i) {
+            seen += text[i];
+            seen += text[i] == ' ' ? '.' : colours[2 * i];
+            seen += colours[2 * i + 1];
+        }
+        return seen;
+    }
+
     fs::path out;
     Driver driver{WENDMOOR_BUILD_DIR "/", 1};
 };
@@ -72,6 +86,19 @@ TEST_F(CommandsDriver, TheFromIsDescribedWithItsEngineAndAnArrowKeyCancelsTheMou
     EXPECT_EQ(messages(), "");
     EXPECT_EQ(row("after.txt", 30).find_first_not_of(' '), std::string::npos);
     EXPECT_EQ(row("after.txt", 32).find_first_not_of(' '), std::string::npos);
+}
+
+TEST_F(CommandsDriver, TheFromDescriptionAndTheToPromptLookTheSameWhenTheScreenIsDrawnAgain) {
+    play({"click 60 20", "screen %OUT%/before.txt", "show-screen 3", "screen %OUT%/after.txt"});
+    const std::string prompt = " Click on location to move to ";
+    const std::string engines = row("before.txt", 31);
+    const auto at = engines.find(prompt);
+    ASSERT_NE(at, std::string::npos) << engines;
+    // Two colour letters a cell: highlight text on navy.
+    std::string highlight;
+    for (std::size_t i = 0; i < prompt.size(); ++i) highlight += "wn";
+    EXPECT_EQ(row("before.txt", 33 + 31).substr(2 * at, highlight.size()), highlight);
+    for (int n : {30, 31, 32}) EXPECT_EQ(look("after.txt", n), look("before.txt", n)) << "row " << n;
 }
 
 TEST_F(CommandsDriver, CouplingOnAShedRoadIsRefused) {

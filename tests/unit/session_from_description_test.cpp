@@ -4,9 +4,11 @@
 
 #include <memory>
 
+#include "console/palette.h"
 #include "host/headless/headless_host.h"
 #include "session/from_description.h"
 #include "session/game.h"
+#include "world/berths.h"
 #include "world/location_table.h"
 
 namespace wm {
@@ -43,6 +45,24 @@ class FromDescription : public ::testing::Test {
     }
     GameState& s() { return game->state; }
     std::string row(int n) { return host.rowText(n); }
+    /// What a player sees of a row: each character with its background, and its colour when it has a mark.
+    std::string look(int n) {
+        std::string seen;
+        for (int column = 1; column <= 100; ++column) {
+            const RecordedCell& cell = host.cell(column, n);
+            seen += cell.ch;
+            seen += cell.ch == ' ' ? '.' : HeadlessHost::colourLetter(cell.text);
+            seen += HeadlessHost::colourLetter(cell.background);
+        }
+        return seen;
+    }
+    /// Rows 30 to 32 are drawn again on a cleared console, as a repaint does.
+    void expectTheBottomRowsSurviveARedraw() {
+        const std::string before[] = {look(30), look(31), look(32)};
+        game->console.ClearScreen();
+        game->console.RedrawBottomLines();
+        for (int n = 30; n <= 32; ++n) EXPECT_EQ(look(n), before[n - 30]) << "row " << n;
+    }
 
     static constexpr LocationId platform = 95;
     HeadlessHost host;
@@ -57,6 +77,39 @@ TEST_F(FromDescription, ADepartureWithItsBookedEngineNeedsNoWarning) {
     EXPECT_EQ(game->move.moveEngine, 1);
     EXPECT_EQ(game->move.placePicked, 2);
     EXPECT_TRUE(game->move.withTrain);
+}
+
+TEST_F(FromDescription, TheDescriptionReadsInFullFromColumnOneAfterARedraw) {
+    DescribeFrom(*game, platform);
+    const std::string described = row(30);
+    EXPECT_EQ(described.rfind("10.10 from Wendmoor Stn to Carrowfold", 0), 0u) << described;
+    expectTheBottomRowsSurviveARedraw();
+    EXPECT_EQ(row(30), described);
+
+    // The next description replaces the last one whole: nothing of the departure is left behind.
+    Location& shed = s().locations[1];
+    shed.locoAt[1] = 2;
+    DescribeFrom(*game, 1);
+    EXPECT_EQ(game->console.bottomLine(30), "Light engine");
+    expectTheBottomRowsSurviveARedraw();
+    EXPECT_EQ(row(30), "Light engine" + std::string(88, ' '));
+}
+
+TEST_F(FromDescription, TheEngineWarningAndTheSideNoteSurviveARedraw) {
+    // The departure is coming into PL1 and its engine needs water.
+    Location& pl1 = s().locations[platform];
+    s().locations[incomingBerth(platform)] = pl1;
+    pl1.occState = occComingIn;
+    pl1.busyTicks = 6;
+    s().locos[1].condition = conditionNeedsWater;
+    DescribeFrom(*game, platform);
+    EXPECT_EQ(row(32).rfind(" Water loco", 0), 0u) << row(32);
+    EXPECT_EQ(host.cell(2, 32).text, palette::Yellow);
+    const std::string note = "Will reach " + std::string(pl1.code.view()) + " in 2 minutes";
+    EXPECT_EQ(row(31).substr(100 - note.size()), note) << row(31);
+    EXPECT_EQ(host.cell(100, 31).background, palette::Yellow);
+    EXPECT_EQ(row(31).rfind("45101 ", 0), 0u) << row(31);
+    expectTheBottomRowsSurviveARedraw();
 }
 
 TEST_F(FromDescription, AnEngineThatNeedsWaterIsToldToTakeIt) {
