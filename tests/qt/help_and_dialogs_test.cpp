@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -80,6 +83,41 @@ TEST(GameDialogs, TheOptionsDialogShowsTheValuesItWasGivenAndReturnsTheChanges) 
     EXPECT_EQ(back.fontSize, 20);
     EXPECT_TRUE(back.clockRunning);
     saveShot(dialog, "options-dialog.png");
+}
+
+TEST(GameDialogs, TheFontTrackBarRunsFromSixAtTheTopAndItsKeysFollowTheHandle) {
+    wm::OptionValues given;
+    given.fontSize = 14;
+    wm::OptionsDialog dialog(nullptr, given);
+    dialog.show();
+    // The handle stands nearer the top for a smaller size.
+    QStyleOptionSlider option;
+    option.initFrom(dialog.TrackBar1);
+    auto handleY = [&] {
+        option.minimum = dialog.TrackBar1->minimum();
+        option.maximum = dialog.TrackBar1->maximum();
+        option.sliderPosition = dialog.TrackBar1->value();
+        option.orientation = Qt::Vertical;
+        // As QSlider fills it in: a vertical slider's minimum is at the bottom unless inverted.
+        option.upsideDown = !dialog.TrackBar1->invertedAppearance();
+        option.rect = dialog.TrackBar1->rect();
+        return dialog.TrackBar1->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, dialog.TrackBar1)
+            .center()
+            .y();
+    };
+    const int at14 = handleY();
+    QTest::keyClick(dialog.TrackBar1, Qt::Key_Down);
+    EXPECT_EQ(dialog.TrackBar1->value(), 15) << "Down moves the handle down, towards 26";
+    EXPECT_GT(handleY(), at14);
+    QTest::keyClick(dialog.TrackBar1, Qt::Key_Up);
+    EXPECT_EQ(dialog.TrackBar1->value(), 14);
+}
+
+TEST(GameDialogs, TheOptionsDialogIsWideEnoughForItsTitle) {
+    wm::OptionsDialog dialog(nullptr, wm::OptionValues{});
+    dialog.show();
+    EXPECT_GT(dialog.width(), QFontMetrics(dialog.font()).horizontalAdvance(dialog.windowTitle()));
 }
 
 TEST(GameDialogs, TheSelectGameDialogMapsItsButtonsToItemPositions) {

@@ -229,6 +229,20 @@ TEST_F(ConsoleTest, TrackLinesUseTheTwoPixelPenAndMoveTheCursorOn) {
     EXPECT_EQ(host.rowText(10)[8], ' ');
 }
 
+TEST_F(ConsoleTest, TheHostKeepsOnlyTheLinesTheScreenStillShows) {
+    // A screen is redrawn over itself every cycle: the record must not grow with the day.
+    for (int paint = 0; paint < 50; ++paint) {
+        for (int row = 3; row <= 5; ++row) {
+            console.GotoCell(5, row);
+            console.DrawLineCells(4);
+        }
+    }
+    EXPECT_EQ(host.lines().size(), 3u);
+    console.ClearScreen();
+    EXPECT_TRUE(host.lines().empty());
+    EXPECT_EQ(host.rowText(4).find_first_not_of(' '), std::string::npos);
+}
+
 TEST(ConsoleFont, TheLargestSizeThatFitsTheScreenIsChosen) {
     HeadlessHost host;
     auto state = std::make_unique<GameState>();

@@ -101,6 +101,19 @@ TEST_F(CommandsDriver, TheFromDescriptionAndTheToPromptLookTheSameWhenTheScreenI
     for (int n : {30, 31, 32}) EXPECT_EQ(look("after.txt", n), look("before.txt", n)) << "row " << n;
 }
 
+TEST_F(CommandsDriver, AWindowRepaintWhileTheToPromptWaitsKeepsTheDescriptionWholeFromColumnOne) {
+    // The scenario both hosts play: the window is covered and uncovered while the 'to' prompt waits.
+    std::ifstream in(fs::path(WENDMOOR_TESTS_DIR) / "scripts" / "from_and_to.txt");
+    std::vector<std::string> script;
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("new-game", 0) != 0) script.push_back(line);
+    play(script);
+    EXPECT_EQ(row("from-repainted.txt", 30).rfind(" 6.05 from Down Yard to ", 0), 0u)
+        << row("from-repainted.txt", 30);
+    for (int n : {30, 31, 32}) EXPECT_EQ(look("from-repainted.txt", n), look("from.txt", n)) << "row " << n;
+    EXPECT_EQ(row("cancelled.txt", 30).find_first_not_of(' '), std::string::npos);
+}
+
 TEST_F(CommandsDriver, CouplingOnAShedRoadIsRefused) {
     play({"click 20 28", "answer menu:Couple1", "click 10 17 right"});
     EXPECT_EQ(driver.game().display.currentScreen, 1);

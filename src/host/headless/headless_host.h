@@ -48,7 +48,7 @@ class HeadlessHost : public Host {
     const std::vector<RecordedBox>& boxes() const { return runtime_.boxes(); }
     const std::vector<int>& helpOpened() const { return runtime_.helpOpened(); }
     int popupsOpened() const { return runtime_.popupsOpened(); }
-    const std::vector<RecordedLine>& lines() const { return grid_.lines(); }
+    std::vector<RecordedLine> lines() const { return grid_.lines(); }
     bool terminated() const { return terminated_; }
     int timerInterval() const { return runtime_.timerInterval(); }
     std::int64_t now() const { return runtime_.now(); }

@@ -1,6 +1,7 @@
 #include "host/qt/options_dialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,9 @@ OptionsDialog::OptionsDialog(QWidget* parent, const OptionValues& v) : QDialog(p
     TrackBar1 = new QSlider(Qt::Vertical, this);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setRange(6, 26);
-    TrackBar1->setInvertedAppearance(true); // 6 at the top, as the labels say
+    // 6 at the top, as the labels say; the keys then follow the handle, so Down moves it down.
+    TrackBar1->setInvertedAppearance(true);
+    TrackBar1->setInvertedControls(true);
     TrackBar1->setTickPosition(QSlider::TicksBothSides);
     TrackBar1->setTickInterval(1);
     TrackBar1->setValue(v.fontSize);
@@ -66,6 +69,8 @@ OptionsDialog::OptionsDialog(QWidget* parent, const OptionValues& v) : QDialog(p
     buttons->addWidget(cancel);
     buttons->addWidget(help);
     layout->addLayout(buttons, 6, 0, 1, 2);
+    // Wide enough for the whole caption beside the title bar's own buttons.
+    setMinimumWidth(QFontMetrics(font()).horizontalAdvance(windowTitle()) + 160);
 }
 
 OptionValues OptionsDialog::values() const {

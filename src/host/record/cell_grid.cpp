@@ -71,11 +71,11 @@ void CellGrid::fillRect(int x, int y, int width, int height, Colour colour) {
         }
     }
     // A fill that covers a line wipes it: keeping it would grow the record with every redraw.
-    const auto covered = [&](const RecordedLine& l) {
+    std::erase_if(lines_, [&](const auto& entry) {
+        const RecordedLine& l = entry.second;
         return std::min(l.x1, l.x2) >= x && std::max(l.x1, l.x2) <= x + width && std::min(l.y1, l.y2) >= y &&
                std::max(l.y1, l.y2) <= y + height;
-    };
-    lines_.erase(std::remove_if(lines_.begin(), lines_.end(), covered), lines_.end());
+    });
 }
 
 void CellGrid::markLineCell(int column, int row, char kind, Colour colour) {
@@ -86,7 +86,7 @@ void CellGrid::markLineCell(int column, int row, char kind, Colour colour) {
 }
 
 void CellGrid::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
-    lines_.push_back({x1, y1, x2, y2, colour, penWidth});
+    lines_[{x1, y1, x2, y2}] = {x1, y1, x2, y2, colour, penWidth};
     const int dx = x2 - x1;
     const int dy = y2 - y1;
     const char kind = dy == 0 ? '-' : dx == 0 ? '|' : (dx > 0) == (dy < 0) ? '/' : '\\';
@@ -100,6 +100,12 @@ void CellGrid::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWi
         auto [column, row] = cellAt(x, y);
         markLineCell(column, row, kind, colour);
     }
+}
+
+std::vector<RecordedLine> CellGrid::lines() const {
+    std::vector<RecordedLine> out;
+    for (const auto& [ends, line] : lines_) out.push_back(line);
+    return out;
 }
 
 std::string CellGrid::rowText(int row) const {

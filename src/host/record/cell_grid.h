@@ -3,6 +3,7 @@
 // Both hosts keep one, so the driver writes the same screen file from either.
 
 #include <array>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,8 +43,9 @@ class CellGrid {
     /// 32 lines of 100 characters, a blank line, 32 lines of two colour letters a cell. The start
     /// buttons, which are widgets rather than cells, are written over their rows when shown.
     std::string screenDump(bool newButtonShown, bool resumeButtonShown) const;
-    /// The track lines still on the screen: a fill over a line's whole extent removes it.
-    const std::vector<RecordedLine>& lines() const { return lines_; }
+    /// The track lines still on the screen, each once however often it was redrawn: a fill over a
+    /// line's whole extent removes it.
+    std::vector<RecordedLine> lines() const;
 
     /// The colour letters of the screen dump; '?' for a colour not in the palette.
     static char colourLetter(Colour colour);
@@ -53,7 +55,7 @@ class CellGrid {
     void markLineCell(int column, int row, char kind, Colour colour);
 
     std::array<std::array<RecordedCell, Columns>, Rows> cells_{};
-    std::vector<RecordedLine> lines_;
+    std::map<std::array<int, 4>, RecordedLine> lines_; // by end points
     int cellWidth_ = 8;
     int cellHeight_ = 17;
 };
