@@ -60,6 +60,21 @@ TEST(QtMainWindow, MenusHaveTheirCaptionsShortcutsAndInitialStates) {
         EXPECT_NE(action(item), nullptr) << item;
 }
 
+TEST(QtMainWindow, ClearingTheMessageLineLeavesNothingOfAColouredBackground) {
+    RealWindow w;
+    ASSERT_TRUE(w.start());
+    wm::Console& c = w.game->console;
+    c.GotoCell(1, 31);
+    c.WhiteOnNavy();
+    c.WriteText(" Click on location to move to ");
+    c.ClearMessageLine();
+    const QImage& image = w.host.canvasImage();
+    const int top = c.topOffset() + 30 * c.cellHeight();
+    for (int y = top; y < top + c.cellHeight(); ++y)
+        for (int x = 0; x < 30 * c.cellWidth(); ++x)
+            ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::black)) << "at " << x << "," << y;
+}
+
 TEST(QtMainWindow, TheWindowCannotBeResizedByThePlayer) {
     RealWindow w;
     ASSERT_TRUE(w.start());

@@ -292,7 +292,9 @@ void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Co
     const QFontMetrics& metrics = *canvasMetrics_;
     const QString s = latin1(text);
     const int width = metrics.horizontalAdvance(s);
-    painter.fillRect(x, y, width, cellHeight_, qcolour(background));
+    // Opaque over the text's own height, one pixel short of the cell, so clearing the message line (which
+    // stops a pixel above the next row) leaves nothing of a coloured background behind.
+    painter.fillRect(x, y, width, metrics.height(), qcolour(background));
     painter.setPen(qcolour(textColour));
     painter.drawText(x, y + metrics.ascent(), s);
     canvas_->update(x, y, width, cellHeight_);
