@@ -8,14 +8,13 @@
 #include <optional>
 #include <utility>
 
+#include "console/console.h"
 #include "console/palette.h"
-#include "display/place_hook.h"
+#include "display/place_form.h"
 #include "display/screen_plan.h"
 #include "display/section_colour.h"
-#include "display/top_panel.h"
 #include "display/track_drawing.h"
-#include "session/game.h"
-#include "session/help_contexts.h"
+#include "world/game_state.h"
 
 namespace wm {
 
@@ -53,15 +52,14 @@ void alertColours(Console& c, int level) {
 }
 } // namespace
 
-void DrawKeyMenu(Game& game) {
-    Console& c = game.console;
+void DrawKeyMenu(Console& c, const std::array<int, layoutScreenCount>& alertLevel) {
     const int first = c.rows() - 5;
     c.DefaultColours();
     c.GotoCell(1, first);
     c.SetTextColour(palette::Green);
     c.WriteText("Press:");
     for (int screen = 0; screen < layoutScreenCount; ++screen) {
-        alertColours(c, game.display.alertLevel[static_cast<std::size_t>(screen)]);
+        alertColours(c, alertLevel[static_cast<std::size_t>(screen)]);
         c.GotoCell(menuColumns[static_cast<std::size_t>(screen)], first + 1);
         c.WriteText(screenButtons[static_cast<std::size_t>(screen)]);
     }
@@ -73,10 +71,9 @@ void DrawKeyMenu(Game& game) {
     c.DefaultColours();
 }
 
-void FacilityStatus(Game& game, int column, int row, std::string_view name) {
-    Console& c = game.console;
+void FacilityStatus(Console& c, const GameState& state, int column, int row, std::string_view name) {
     c.GotoCell(column, row);
-    if (game.state.branchTimer == 0) {
+    if (state.branchTimer == 0) {
         c.SetTextColour(palette::Green);
         c.WriteText(std::string(name) + " available");
     } else {
@@ -100,14 +97,14 @@ void drawPanels(Console& c, const ScreenPlan& plan) {
 }
 
 // The cells of the screen's track, each drawn as the one piece its shapes make.
-void drawTrack(Game& game, const ScreenPlan& plan) {
+void drawTrack(const TrackPen& pen, const ScreenPlan& plan) {
     struct Shapes {
         std::optional<int> straight, rise, fall;
     };
     std::map<std::pair<int, int>, Shapes> cells; // (row, column)
     // Links that share a piece (a ladder, a fan of sidings) show it Red when any of them is locked.
     auto keep = [&](std::optional<int>& held, int section) {
-        if (!held || sectionColour(game.state, section) == palette::Red) held = section;
+        if (!held || sectionColour(pen.state, section) == palette::Red) held = section;
     };
     for (const TrackCell& cell : plan.track) {
         Shapes& s = cells[{cell.row, cell.column}];
@@ -117,32 +114,31 @@ void drawTrack(Game& game, const ScreenPlan& plan) {
              cell.section);
     }
     for (const auto& [at, s] : cells) {
-        game.console.GotoCell(at.second, at.first);
+        pen.console.GotoCell(at.second, at.first);
         if (s.straight && s.rise && s.fall)
-            DrawThreeWay(game, *s.straight, *s.rise, *s.fall);
+            DrawThreeWay(pen, *s.straight, *s.rise, *s.fall);
         else if (s.straight && s.rise)
-            DrawPointsUp(game, *s.straight, *s.rise);
+            DrawPointsUp(pen, *s.straight, *s.rise);
         else if (s.straight && s.fall)
-            DrawPointsDown(game, *s.straight, *s.fall);
+            DrawPointsDown(pen, *s.straight, *s.fall);
         else if (s.straight)
-            DrawTrack(game, *s.straight, 1);
+            DrawTrack(pen, *s.straight, 1);
         else {
-            if (s.rise) DrawRiseTrack(game, *s.rise);
-            if (s.fall) game.console.GotoCell(at.second, at.first), DrawFallTrack(game, *s.fall);
+            if (s.rise) DrawRiseTrack(pen, *s.rise);
+            if (s.fall) pen.console.GotoCell(at.second, at.first), DrawFallTrack(pen, *s.fall);
         }
     }
     for (const Crossover& x : plan.crossovers) {
-        game.console.GotoCell(x.column, x.row);
-        DrawCrossover(game, x.rising, x.falling, x.upperLeft, x.upperRight, x.lowerLeft, x.lowerRight);
+        pen.console.GotoCell(x.column, x.row);
+        DrawCrossover(pen, x.rising, x.falling, x.upperLeft, x.upperRight, x.lowerLeft, x.lowerRight);
     }
 }
 } // namespace
 
-void DrawScreen(Game& game, int screen) {
+void DrawScreen(const ScreenContext& context, int screen) {
     if (screen < 0 || screen >= layoutScreenCount) return;
     const ScreenPlan& plan = standardScreenPlans()[static_cast<std::size_t>(screen)];
-    Console& c = game.console;
-    RefreshTopPanel(game);
+    Console& c = context.console;
     c.DefaultColours();
     c.GotoCell(plan.title.column, plan.title.row);
     c.SetTextColour(palette::Cyan);
@@ -154,20 +150,12 @@ void DrawScreen(Game& game, int screen) {
         c.WriteText(label.text);
     }
     for (const HighlightBar& bar : plan.bars) c.HighlightCells(bar.column, bar.row, bar.width);
-    DrawKeyMenu(game);
-    drawTrack(game, plan);
-    for (const PlaceSpot& spot : plan.spots) DrawPlace(game, spot);
-    for (const ScreenText& staff : plan.staff) FacilityStatus(game, staff.column, staff.row, staff.text);
+    DrawKeyMenu(c, context.alertLevel);
+    drawTrack(TrackPen{c, context.state}, plan);
+    for (const PlaceSpot& spot : plan.spots) DrawPlaceForm(c, context.state, context.view, spot);
+    for (const ScreenText& staff : plan.staff)
+        FacilityStatus(c, context.state, staff.column, staff.row, staff.text);
     c.DefaultColours();
-}
-
-void ShowScreen(Game& game, int screen) {
-    if (screen < 0 || screen >= layoutScreenCount) return;
-    game.display.currentScreen = screen;
-    game.display.displayMode = 0;
-    game.display.helpContext = HelpFirstScreen + screen;
-    game.flags.fullRedraw = true;
-    game.host.requestRepaint();
 }
 
 } // namespace wm

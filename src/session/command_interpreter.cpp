@@ -4,7 +4,7 @@
 
 #include "console/palette.h"
 #include "display/hotspots.h"
-#include "display/screens.h"
+#include "session/layout_screens.h"
 #include "session/ask_location.h"
 #include "session/from_description.h"
 #include "session/game.h"

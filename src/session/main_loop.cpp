@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "console/settings.h"
-#include "display/screens.h"
-#include "display/top_panel.h"
+#include "session/layout_screens.h"
+#include "session/top_panel.h"
 #include "session/approach_queues.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "console/palette.h"
-#include "display/screens.h"
+#include "session/layout_screens.h"
 #include "movement/route_table.h"
 #include "session/game.h"
 #include "session/game_choice.h"

@@ -1,4 +1,4 @@
-#include "display/top_panel.h"
+#include "session/top_panel.h"
 
 #include <array>
 #include <cstdio>

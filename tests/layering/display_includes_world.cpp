@@ -1,0 +1,3 @@
+// Compiles: the display layer sees the layers below it.
+#include "display/screens.h"
+#include "world/game_state.h"
