@@ -304,37 +304,6 @@ void Console::ClearHistory() {
     newestHistory_ = 0;
 }
 
-void Console::changePoints(int delta, std::string_view reason) {
-    const int n = delta < 0 ? -delta : delta;
-    state_.score += delta;
-    std::string text = delta < 0 ? "You lose " : "You gain ";
-    text += std::to_string(n);
-    text += " point";
-    if (n > 1) text += "s";
-    text += " for ";
-    text += reason;
-    text = cut(text, BonusTextLimit);
-    if (delta < 0)
-        ShowError(text);
-    else
-        ShowBonus(text);
-    LogScore(delta, reason);
-}
-
-void Console::LoseBonusPoints(int points, std::string_view reason) {
-    changePoints(-points, reason);
-}
-
-void Console::GainBonusPoints(int points, std::string_view reason) {
-    changePoints(points, reason);
-}
-
-void Console::RouteNotClear() {
-    state_.score -= 1;
-    LogScore(-1, "route not clear");
-    ShowError("That route is not clear");
-}
-
 void Console::NotPossible() {
     ShowNotice("That isn't possible");
 }

@@ -39,7 +39,6 @@ class Console {
     static constexpr int MaxFontSize = 26;
     static constexpr int HistorySize = 16;
     static constexpr int HistoryTextLimit = 100;
-    static constexpr int BonusTextLimit = 79;
     static constexpr int MessageDelayMs = 2000;
 
     Console(Host& host, GameState& state);
@@ -106,9 +105,6 @@ class Console {
     void ShowError(std::string_view message);
     void ShowNotice(std::string_view message);
     void ShowBonus(std::string_view message);
-    void LoseBonusPoints(int points, std::string_view reason);
-    void GainBonusPoints(int points, std::string_view reason);
-    void RouteNotClear();
     void NotPossible();
     void CompletionTime(int minutes, std::string_view text);
 
@@ -153,7 +149,6 @@ class Console {
                      int cueAfter);
     void addToHistory(std::string_view message);
     void showKind(std::string_view kind, std::string_view message);
-    void changePoints(int delta, std::string_view reason);
 
     Host& host_;
     GameState& state_;

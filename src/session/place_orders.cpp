@@ -3,6 +3,7 @@
 #include <string>
 
 #include "movement/reachability.h"
+#include "rules/score_events.h"
 #include "session/game.h"
 #include "session/main_loop.h"
 #include "world/berths.h"
@@ -384,7 +385,7 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     if (to != from && target.busyTicks > 0 && target.occState != occArrival &&
         target.occState != occWorkInProgress) {
         if (target.kind == kindExitPoint || target.kind == kindRunningSection)
-            c.RouteNotClear();
+            RouteNotClear(c);
         else
             c.ShowNotice(oneAtATime);
         return false;

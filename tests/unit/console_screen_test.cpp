@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "host/headless/headless_host.h"
+#include "rules/score_events.h"
 #include "world/game_state.h"
 
 namespace wm {
@@ -182,14 +183,14 @@ TEST_F(ConsoleTest, HistoryKeepsTheFirst100CharactersOfAMessage) {
 }
 
 TEST_F(ConsoleTest, ScoreMessagesSayPointOrPointsAndChangeTheScore) {
-    console.LoseBonusPoints(1, "late start");
+    LoseBonusPoints(console, 1, "late start");
     EXPECT_EQ(state->score, -1);
     EXPECT_EQ(host.messages().back(), "error You lose 1 point for late start");
-    console.GainBonusPoints(2, "time regained");
+    GainBonusPoints(console, 2, "time regained");
     EXPECT_EQ(state->score, 1);
     EXPECT_EQ(host.messages().back(), "bonus You gain 2 points for time regained");
     EXPECT_EQ(host.soundsPlayed().back(), "sndbonus.wav");
-    console.RouteNotClear();
+    RouteNotClear(console);
     EXPECT_EQ(state->score, 0);
     EXPECT_EQ(host.messages().back(), "error That route is not clear");
     console.NotPossible();
@@ -197,7 +198,7 @@ TEST_F(ConsoleTest, ScoreMessagesSayPointOrPointsAndChangeTheScore) {
 }
 
 TEST_F(ConsoleTest, ScoreMessagesAreCutTo79Characters) {
-    console.LoseBonusPoints(3, std::string(100, 'r'));
+    LoseBonusPoints(console, 3, std::string(100, 'r'));
     EXPECT_EQ(host.messages().back().size(), std::string("error ").size() + 79);
 }
 
@@ -307,15 +308,15 @@ TEST_F(ScoreLogTest, TheFirstEntryOfARunStartsANewFile) {
     }
     console.options().scoreLogging = true;
     state->clock = 14 * 60 + 5;
-    console.LoseBonusPoints(3, "late departure");
+    LoseBonusPoints(console, 3, "late departure");
     EXPECT_EQ(logText(), "Score log for WM58\n02p05    -3 late departure\n");
-    console.GainBonusPoints(12, "prompt despatch");
+    GainBonusPoints(console, 12, "prompt despatch");
     EXPECT_EQ(logText(), "Score log for WM58\n02p05    -3 late departure\n02p05    12 prompt despatch\n");
     EXPECT_EQ(console.scoreLog().entryCount(), 2);
 }
 
 TEST_F(ScoreLogTest, NothingIsWrittenWhileLoggingIsOff) {
-    console.LoseBonusPoints(3, "late departure");
+    LoseBonusPoints(console, 3, "late departure");
     EXPECT_FALSE(std::filesystem::exists(folder / "WM58LOG.txt"));
 }
 
@@ -323,7 +324,7 @@ TEST_F(ScoreLogTest, AMissingLogOfARestoredGameIsReportedAndStartedAgain) {
     console.options().scoreLogging = true;
     console.scoreLog().setEntryCount(4); // as a saved game restores it
     state->clock = 8 * 60;
-    console.RouteNotClear();
+    RouteNotClear(console);
     EXPECT_EQ(logText(),
               "Score log for WM58\nNew log file - original file for saved game not found\n08.00    -1 route "
               "not clear\n");
@@ -333,7 +334,7 @@ TEST_F(ScoreLogTest, AMissingLogOfARestoredGameIsReportedAndStartedAgain) {
 TEST_F(ScoreLogTest, AnUnwritableFolderSwitchesLoggingOff) {
     console.scoreLog().setFileName((folder / "no-such-folder" / "WM58LOG.txt").string());
     console.options().scoreLogging = true;
-    console.LoseBonusPoints(1, "x");
+    LoseBonusPoints(console, 1, "x");
     EXPECT_FALSE(console.options().scoreLogging);
     EXPECT_EQ(host.messages().back(), "error Unable to write log file - disk may be full or write-protected");
 }
