@@ -9,6 +9,7 @@
 #include "world/game_state.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -142,7 +143,7 @@ OccupantText portionText(const GameState& state, const PlaceView& view, Location
     if (carries && (p.portionState == portionBeingWorked || p.portionState == portionDetached)) {
         const Traffic& t = state.traffic[p.traffic];
         out.text = std::string(trafficShort(t.trafficType)) +
-                   (t.readyAt > 0 ? threeDigits((t.readyAt + 2) / 3) : "   ");
+                   (t.readyAt > 0 ? threeDigits(wholeMinutes(t.readyAt)) : "   ");
         // A block where it cannot be worked blinks once a minute.
         if (view.tickPhase == 3 && !placeAccepts(state, p.traffic, place)) out.colour = palette::Yellow;
         return out;
@@ -157,7 +158,7 @@ OccupantText trafficText(const GameState& state, TrafficIndex traffic) {
     out.colour = palette::Silver;
     out.text = std::string(trafficShort(t.trafficType));
     if (t.readyAt > 0) {
-        out.text += threeDigits((t.readyAt + 2) / 3);
+        out.text += threeDigits(wholeMinutes(t.readyAt));
         out.splitColour = true;
         out.figures = palette::Green;
     } else {

@@ -7,6 +7,7 @@
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -101,7 +102,8 @@ void applyPilotNeeds(GameState& s, const RuleOutlet& outlet) {
         if (place < 1 || place >= placeCount || s.locations[place].group != move.line) continue;
         if (engine.condition >= move.flag) continue;
         engine.condition = move.flag;
-        if (move.flag == conditionNeedsServicing) engine.workTime = 360 + 3 * outlet.rand(6 * s.difficulty);
+        if (move.flag == conditionNeedsServicing)
+            engine.workTime = 360 + ticksPerMinute * outlet.rand(6 * s.difficulty);
         static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
         outlet.notice("Engine " + std::string(engine.number.view()) +
                       (approaching ? " approaching " : " at ") + placeCode(s, place) +

@@ -15,6 +15,7 @@
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -192,13 +193,13 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
         case 2:
         case 3:
         case 6:
-            waitTicks = 3 * (5 + g.rand(10));
+            waitTicks = ticksPerMinute * (5 + g.rand(10));
             break;
         case 4:
-            waitTicks = 3 * 2;
+            waitTicks = ticksPerMinute * 2;
             break;
         case 5:
-            waitTicks = 3 * (15 + g.rand(10));
+            waitTicks = ticksPerMinute * (15 + g.rand(10));
             break;
         default:
             break;

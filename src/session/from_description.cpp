@@ -15,6 +15,7 @@
 #include "world/line_tables.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -62,7 +63,7 @@ std::string arrivalText(const Game& g, LocationId place, ArrivalIndex arrival, s
         text += ", light engine";
     }
     if (l.busyTicks > 0 && a.group == l.group)
-        note = "Will be ready in " + minutesText((l.busyTicks + 2) / 3);
+        note = "Will be ready in " + minutesText(wholeMinutes(l.busyTicks));
     return text;
 }
 } // namespace
@@ -169,7 +170,8 @@ void DescribeFrom(Game& g, LocationId place) {
         (here.occState == occComingIn || here.occState == occEngineComingIn ||
          here.occState == occPassingThrough) &&
         (here.kind == kindPlatform || here.kind == kindThroughRoad || here.kind == kindRunningSection))
-        note = "Will reach " + std::string(here.code.view()) + " in " + minutesText((here.busyTicks + 2) / 3);
+        note = "Will reach " + std::string(here.code.view()) + " in " +
+               minutesText(wholeMinutes(here.busyTicks));
 
     const int rowDescription = c.rows() - 2;
     const int rowEngines = c.rows() - 1;

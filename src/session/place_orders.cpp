@@ -10,6 +10,7 @@
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -272,7 +273,7 @@ bool workAtFromRefuses(Game& g, LocationId from) {
     const Location& l = s.locations[from];
     if (l.busyTicks <= 0) return false;
     Console& c = g.console;
-    const int minutes = (l.busyTicks + 2) / 3;
+    const int minutes = wholeMinutes(l.busyTicks);
     if (l.kind == kindShedRoad) {
         c.ShowNotice(oneAtATime);
     } else if (l.kind == kindTurntable && l.occState == occWorkInProgress) {
@@ -296,7 +297,7 @@ bool engineBusyRefuses(Game& g, LocationId from) {
     const MoveContext& m = g.move;
     if (!isRealEngine(m.moveEngine)) return false;
     const Loco& e = s.locos[m.moveEngine];
-    const int minutes = (e.workTime + 2) / 3;
+    const int minutes = wholeMinutes(e.workTime);
     if (e.watering && e.workTime > 0) {
         g.console.CompletionTime(minutes, "Watering");
         return true;
