@@ -23,14 +23,6 @@ constexpr std::size_t high = highEnd;
 constexpr int portionDueTrain = 6;
 constexpr int portionDueFreight = 61;
 
-// The inner and outer engine places of an end.
-constexpr int innerPlace(int end) {
-    return end == lowEnd ? 2 : 3;
-}
-constexpr int outerPlace(int end) {
-    return end == lowEnd ? 1 : 4;
-}
-
 bool validDeparture(const GameState& state, int departure) {
     return departure >= 1 && departure <= state.departureCount;
 }
@@ -198,7 +190,7 @@ std::array<PlaceCell, 5> enginePlaceCells(const GameState& state, LocationId pla
             cells[k] = {engineGlyph(state.locos[engineAt(k)].facing), palette::Cyan};
     }
     if (l.occState == occStock || l.occState == occTraffic)
-        for (int k : {2, 3})
+        for (int k : {innerPlace(lowEnd), innerPlace(highEnd)})
             if (!isEngine(state, engineAt(k))) cells[k].colour = palette::Yellow;
 
     const Wanted wanted = engineWanted(state, place);

@@ -70,9 +70,8 @@ bool departureReadyAt(const GameState& state, DepartureIndex departure, Location
         return false;
     if (p.endFlag[static_cast<std::size_t>(end)] != 0) return true;
     const int other = 1 - end;
-    const int innerOfOther = end == lowEnd ? 3 : 2;
     return p.endFlag[static_cast<std::size_t>(other)] != 0 &&
-           engineCanWork(state, p.locoAt[static_cast<std::size_t>(innerOfOther)], departure);
+           engineCanWork(state, p.locoAt[static_cast<std::size_t>(innerPlace(other))], departure);
 }
 
 } // namespace wm

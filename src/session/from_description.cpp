@@ -72,13 +72,13 @@ std::string engineCheck(const Game& game, DepartureIndex departure, LocationId p
     const GameState& s = game.state;
     const Departure& d = s.departures[departure];
     const Location& l = describedBerth(s, place);
-    const bool high = leavingEnd(d) == highEnd;
-    const int inner = high ? 3 : 2;
-    const int outer = high ? 4 : 1;
+    const int end = leavingEnd(d);
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     const int engine = isRealEngine(l.locoAt[inner]) ? l.locoAt[inner] : l.locoAt[outer];
     if (!isRealEngine(engine)) return "";
     const int pair =
-        engine == l.locoAt[inner] && l.enginePairFlag[high ? highEnd : lowEnd] ? l.locoAt[outer] : 0;
+        engine == l.locoAt[inner] && l.enginePairFlag[static_cast<std::size_t>(end)] ? l.locoAt[outer] : 0;
     const int have = power(s, engine, d.trainType) + power(s, pair, d.trainType);
     const int booked = power(s, d.loco, d.trainType) + power(s, d.loco2, d.trainType);
     const Loco& e = s.locos[engine];
@@ -232,12 +232,12 @@ void DescribeFrom(Game& g, LocationId place) {
     }
 
     // The engine that moves unless the direction of the move picks the other end.
-    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
-    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
+    const bool low = hasEngineAtEnd(l, lowEnd);
+    const bool high = hasEngineAtEnd(l, highEnd);
     if (low != high) {
-        const int inner = low ? 2 : 3;
-        const int outer = low ? 1 : 4;
         const int end = low ? lowEnd : highEnd;
+        const int inner = innerPlace(end);
+        const int outer = outerPlace(end);
         if (isRealEngine(l.locoAt[inner])) {
             m.placePicked = inner;
             m.moveEngine = l.locoAt[inner];

@@ -79,8 +79,8 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
 
 /// What an end of the place offers to couple: 1 the engine to the train, 2 the two engines, 0 nothing.
 int couplingOffer(const Location& l, int end) {
-    const int inner = end == lowEnd ? 2 : 3;
-    const int outer = end == lowEnd ? 1 : 4;
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     const bool train = l.occState != occEmpty;
     const bool innerEngine = isRealEngine(l.locoAt[inner]);
     const bool outerEngine = isRealEngine(l.locoAt[outer]);
@@ -123,8 +123,8 @@ void CoupleOrder(Game& g, LocationId place) {
     }
     const int end = low != 0 ? lowEnd : highEnd;
     const auto e = static_cast<std::size_t>(end);
-    const int inner = end == lowEnd ? 2 : 3;
-    const int outer = end == lowEnd ? 1 : 4;
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     if ((low != 0 ? low : high) == 1) {
         // An engine alone at the outer place first draws up to the train.
         if (!isRealEngine(l.locoAt[inner])) {
@@ -170,7 +170,7 @@ void UncoupleOrder(Game& g, LocationId place) {
         return;
     }
     const auto e = static_cast<std::size_t>(end);
-    if (isDieselUnit(s, l.locoAt[end == lowEnd ? 2 : 3])) {
+    if (isDieselUnit(s, l.locoAt[innerPlace(end)])) {
         g.console.ShowNotice("Diesel unit cannot be uncoupled");
         return;
     }
@@ -234,8 +234,8 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     m.moveFrom = from;
     m.moveTo = to;
     m.moveUp = to > from;
-    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
-    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
+    const bool low = hasEngineAtEnd(l, lowEnd);
+    const bool high = hasEngineAtEnd(l, highEnd);
     if (l.kind == kindShedRoad) {
         int last = 0;
         for (int p = 1; p <= 4; ++p)
@@ -250,9 +250,9 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     }
     const bool facingEnd = m.moveUp ? high : low;
     if (!(low && high) && !facingEnd) return; // only the far end has engines: the default choice stands
-    const int inner = m.moveUp ? 3 : 2;
-    const int outer = m.moveUp ? 4 : 1;
     const auto end = static_cast<std::size_t>(m.moveUp ? highEnd : lowEnd);
+    const int inner = innerPlace(static_cast<int>(end));
+    const int outer = outerPlace(static_cast<int>(end));
     m.rearEngine = 0;
     m.secondEngine = 0;
     if (isRealEngine(l.locoAt[inner])) {
@@ -264,8 +264,9 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
         m.moveEngine = l.locoAt[outer];
     }
     m.withTrain = l.endFlag[end] != 0;
-    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty && isRealEngine(l.locoAt[2]))
-        m.rearEngine = l.locoAt[2];
+    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty &&
+        isRealEngine(l.locoAt[innerPlace(lowEnd)]))
+        m.rearEngine = l.locoAt[innerPlace(lowEnd)];
 }
 
 bool workAtFromRefuses(Game& g, LocationId from) {

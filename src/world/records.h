@@ -129,6 +129,24 @@ struct Location {
     std::array<int, 2> enginePairTicks{}; // per end: ticks until the engine-to-engine (un)coupling completes
 };
 
+// The engine place of an end next to the train, and the one beyond it.
+constexpr int innerPlace(int end) {
+    return end == highEnd ? 3 : 2;
+}
+constexpr int outerPlace(int end) {
+    return end == highEnd ? 4 : 1;
+}
+
+// The end an engine place (1..4) belongs to.
+constexpr int endOfPlace(int place) {
+    return place <= 2 ? lowEnd : highEnd;
+}
+
+// A real engine stands at the end, in either of its places.
+constexpr bool hasEngineAtEnd(const Location& location, int end) {
+    return isRealEngine(location.locoAt[innerPlace(end)]) || isRealEngine(location.locoAt[outerPlace(end)]);
+}
+
 // An engine of the day.
 struct Loco {
     int duty = 0;          // duty number by which timetable entries name it; unique

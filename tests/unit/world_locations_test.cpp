@@ -233,3 +233,29 @@ TEST_F(WorldLocoPlaces, MismatchIsFoundExceptAtSecondBerthsAndPlacesMidMove) {
 
 } // namespace
 } // namespace wm
+
+namespace wm {
+namespace {
+
+TEST(WorldEnds, EachEndHasItsPlaceNextToTheTrainAndOneBeyond) {
+    EXPECT_EQ(outerPlace(lowEnd), 1);
+    EXPECT_EQ(innerPlace(lowEnd), 2);
+    EXPECT_EQ(innerPlace(highEnd), 3);
+    EXPECT_EQ(outerPlace(highEnd), 4);
+    for (int place = 1; place <= 4; ++place) {
+        const int end = endOfPlace(place);
+        EXPECT_TRUE(place == innerPlace(end) || place == outerPlace(end)) << place;
+    }
+}
+
+TEST(WorldEnds, AnEndHasAnEngineOnlyWhenARealEngineStandsInOneOfItsPlaces) {
+    Location l;
+    l.locoAt[4] = noEngine;
+    EXPECT_FALSE(hasEngineAtEnd(l, highEnd));
+    l.locoAt[1] = 7;
+    EXPECT_TRUE(hasEngineAtEnd(l, lowEnd));
+    EXPECT_FALSE(hasEngineAtEnd(l, highEnd));
+}
+
+} // namespace
+} // namespace wm
