@@ -7,6 +7,7 @@
 #include "rules/departure_readiness.h"
 #include "rules/traffic_places.h"
 #include "world/game_state.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/ticks.h"
@@ -163,13 +164,6 @@ OccupantText trafficText(const GameState& state, TrafficIndex traffic) {
 
 bool isEngine(const GameState& state, int engine) {
     return engine >= 1 && engine != noEngine && engine <= state.locoCount;
-}
-
-bool hasEngines(const GameState& state, LocationId place) {
-    const Location& l = state.locations[place];
-    for (int k = 1; k <= 4; ++k)
-        if (isEngine(state, l.locoAt[static_cast<std::size_t>(k)])) return true;
-    return false;
 }
 
 bool engineBeingWorked(const GameState& state, int engine) {

@@ -37,9 +37,6 @@ struct OccupantText {
 OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, int occState,
                           int occupant);
 
-// The place holds an engine in any of its places (999 counts as none).
-bool hasEngines(const GameState& state, LocationId place);
-
 // A real engine index (not 0, not the no-engine mark).
 bool isEngine(const GameState& state, int engine);
 

@@ -21,13 +21,6 @@ bool locoCoalBeingWorked(const GameState& s) {
            s.traffic[siding.occupant].trafficType == trafficLocoCoal;
 }
 
-bool standsIn(const GameState& s, int engine, int place) {
-    const Location& l = s.locations[place];
-    for (int p = 1; p <= 4; ++p)
-        if (l.locoAt[p] == engine) return true;
-    return false;
-}
-
 bool workCanGoOn(const GameState& s, const Loco& engine) {
     if (engine.watering) return true;
     if ((engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) &&
@@ -57,7 +50,7 @@ void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
     for (int i = 1; i <= s.locoCount; ++i) {
         Loco& engine = s.locos[i];
         if (!resynced && engine.where >= 1 && engine.where <= placeCount &&
-            s.locations[engine.where].busyTicks == 0 && !standsIn(s, i, engine.where)) {
+            s.locations[engine.where].busyTicks == 0 && !standsAt(s.locations[engine.where], i)) {
             syncAllLocoWhere(s);
             resynced = true;
         }

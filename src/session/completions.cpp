@@ -22,14 +22,6 @@ namespace wm {
 namespace {
 // Transient occupancy states of moves and work.
 
-/// The engines standing in a berth, in place order.
-std::vector<LocoIndex> enginesIn(const Location& berth) {
-    std::vector<LocoIndex> engines;
-    for (int p = 1; p <= 4; ++p)
-        if (isRealEngine(berth.locoAt[p])) engines.push_back(berth.locoAt[p]);
-    return engines;
-}
-
 void completeEntryPoint(Game& g, LocationId place) {
     GameState& s = g.state;
     const Location& l = s.locations[place];
@@ -60,8 +52,9 @@ void completeExitPoint(Game& g, LocationId place) {
     DepartureIndex departure = 0;
     if (berth.occState == occDeparture) departure = berth.occupant;
     if (departure == 0 && l.occState == occDeparture) departure = l.occupant;
-    std::vector<LocoIndex> engines = enginesIn(berth);
-    for (LocoIndex engine : enginesIn(l)) engines.push_back(engine);
+    std::vector<LocoIndex> engines;
+    for (const Location* from : {&berth, &l})
+        for (const StandingEngine& here : enginesAt(*from)) engines.push_back(here.engine);
     clearLocation(s, incomingBerth(place));
     clearLocation(s, place);
     if (departure == 0) return;
@@ -89,13 +82,13 @@ void completeShedRoad(Game& g, LocationId place, int state) {
         return;
     }
     std::vector<LocoIndex> standing;
-    for (LocoIndex engine : enginesIn(l))
-        if (s.locos[engine].where == place) standing.push_back(engine);
+    for (const StandingEngine& here : enginesAt(l))
+        if (s.locos[here.engine].where == place) standing.push_back(here.engine);
     std::vector<LocoIndex> road;
     if (state == occEngineComingIn) {
         std::vector<LocoIndex> arriving;
-        for (LocoIndex engine : enginesIn(berth))
-            if (s.locos[engine].where != place) arriving.push_back(engine);
+        for (const StandingEngine& here : enginesAt(berth))
+            if (s.locos[here.engine].where != place) arriving.push_back(here.engine);
         // An engine entering at the low end pushes the others up the road.
         const bool atLowEnd = berth.locoAt[1] != 0 && s.locos[berth.locoAt[1]].where != place;
         if (atLowEnd) road = arriving;
@@ -120,18 +113,20 @@ void completeSingleEngineSpot(Game& g, LocationId place, int state) {
     Location& l = s.locations[place];
     if (state == occWorkInProgress) {
         if (l.kind == kindTurntable)
-            for (LocoIndex engine : enginesIn(l)) s.locos[engine].facing = 1 - s.locos[engine].facing;
+            for (const StandingEngine& here : enginesAt(l))
+                s.locos[here.engine].facing = 1 - s.locos[here.engine].facing;
         l.occState = occEmpty;
         return;
     }
     if (state == occComingIn || state == occEngineComingIn) {
-        const std::vector<LocoIndex> engines = enginesIn(s.locations[incomingBerth(place)]);
+        const EnginesHere engines = enginesAt(s.locations[incomingBerth(place)]);
         clearLocation(s, incomingBerth(place));
         clearLocation(s, place);
         if (engines.empty()) return;
-        l.locoAt[1] = engines.front();
-        s.locos[engines.front()].where = place;
-        if (place == coalingPoint) startCoaling(s, engines.front(), ruleOutlet(g));
+        const LocoIndex engine = engines.front().engine;
+        l.locoAt[1] = engine;
+        s.locos[engine].where = place;
+        if (place == coalingPoint) startCoaling(s, engine, ruleOutlet(g));
         return;
     }
     mergeIncomingBerth(s, place);

@@ -13,6 +13,7 @@
 #include "world/berths.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/ticks.h"
@@ -27,12 +28,6 @@ const Location& describedBerth(const GameState& s, LocationId place) {
     if (l.occState == occComingIn || l.occState == occEngineComingIn || l.occState == occLeavingLight)
         return s.locations[incomingBerth(place)];
     return l;
-}
-
-bool anyEngine(const Location& l) {
-    for (int p = 1; p <= 4; ++p)
-        if (isRealEngine(l.locoAt[p])) return true;
-    return false;
 }
 
 std::string minutesText(int minutes) {
@@ -115,7 +110,7 @@ void DescribeFrom(Game& g, LocationId place) {
     std::string trainName;
     switch (l.occState) {
     case occEmpty:
-        if (anyEngine(l)) row30 = "Light engine";
+        if (!enginesAt(l).empty()) row30 = "Light engine";
         break;
     case occArrival: {
         const Arrival& a = s.arrivals[l.occupant];
@@ -157,7 +152,7 @@ void DescribeFrom(Game& g, LocationId place) {
     }
     std::string notice;
     if (awaitingEngine) notice = " Arrival awaiting pending departure";
-    if (!anyEngine(l)) {
+    if (enginesAt(l).empty()) {
         const bool callingHere = here.occState == occComingIn && l.occState == occDeparture &&
                                  s.departures[l.occupant].trainType < 6 &&
                                  s.departures[l.occupant].group == here.group;
@@ -194,10 +189,8 @@ void DescribeFrom(Game& g, LocationId place) {
     if (showEngines) {
         std::string list;
         int previousEnd = -1;
-        for (int p = 1; p <= 4; ++p) {
-            const int engine = l.locoAt[p];
-            if (!isRealEngine(engine)) continue;
-            const int end = p <= 2 ? lowEnd : highEnd;
+        for (const auto& [p, engine] : enginesAt(l)) {
+            const int end = endOfPlace(p);
             if (!list.empty()) list += l.endFlag[static_cast<std::size_t>(previousEnd)] ? "+" : ":";
             const Loco& e = s.locos[engine];
             list += std::string(e.number.view()) + " " + std::string(locoClass(e.classIndex).name) +

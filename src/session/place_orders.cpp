@@ -7,6 +7,7 @@
 #include "session/main_loop.h"
 #include "world/berths.h"
 #include "world/group_names.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
@@ -62,8 +63,8 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         return false;
     }
     if (l.occState == occArrival || l.occState == occDeparture || l.occState == occReversingDeparture) {
-        for (int p = 1; p <= 4; ++p) {
-            if (isDieselUnit(s, l.locoAt[p])) {
+        for (const StandingEngine& here : enginesAt(l)) {
+            if (isDieselUnit(s, here.engine)) {
                 g.console.ShowNotice("A DMU can not be coupled or uncoupled");
                 return false;
             }
@@ -207,8 +208,7 @@ void WaterOrder(Game& g, LocationId place) {
     for (const Column& column : columns) {
         if (column.code != l.code.view()) continue;
         if (column.firstPlace == 0) {
-            int count = 0;
-            for (int p = 1; p <= 4; ++p) count += isRealEngine(l.locoAt[p]) ? 1 : 0;
+            const int count = enginesAt(l).size();
             engine = count > 0 ? l.locoAt[count] : 0;
         } else {
             engine = isRealEngine(l.locoAt[column.firstPlace]) ? l.locoAt[column.firstPlace]
@@ -237,9 +237,8 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     const bool low = hasEngineAtEnd(l, lowEnd);
     const bool high = hasEngineAtEnd(l, highEnd);
     if (l.kind == kindShedRoad) {
-        int last = 0;
-        for (int p = 1; p <= 4; ++p)
-            if (isRealEngine(l.locoAt[p])) last = p;
+        const EnginesHere engines = enginesAt(l);
+        const int last = engines.empty() ? 0 : engines.back().place;
         const int p = m.moveUp ? last : 1;
         m = MoveContext{from, to, p, l.locoAt[p], 0, 0, false, to > from};
         return;
@@ -343,9 +342,7 @@ void orderWithinPlace(Game& g, LocationId place) {
     const bool loneEngine = l.occState == occEmpty && l.kind != kindShedRoad && l.kind != kindServicePoint &&
                             isRealEngine(m.moveEngine) && !isDieselUnit(s, m.moveEngine) &&
                             m.secondEngine == 0;
-    int engines = 0;
-    for (int p = 1; p <= 4; ++p) engines += isRealEngine(l.locoAt[p]) ? 1 : 0;
-    if (!loneEngine || engines != 1 || l.busyTicks > 0) return g.console.NotPossible();
+    if (!loneEngine || enginesAt(l).size() != 1 || l.busyTicks > 0) return g.console.NotPossible();
     // The berth holds the engine at the other end until the change is done.
     keepContentsInBerth(s, place);
     Location& berth = s.locations[incomingBerth(place)];
@@ -362,9 +359,7 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     Console& c = g.console;
     if (s.locations[to].kind == kindEntryPoint) ++to;
     const Location& l = s.locations[from];
-    bool engines = false;
-    for (int p = 1; p <= 4; ++p) engines = engines || isRealEngine(l.locoAt[p]);
-    if (!engines) {
+    if (enginesAt(l).empty()) {
         const Location& berth = s.locations[incomingBerth(from)];
         if (l.occState == occComingIn && berth.occState == occDeparture &&
             s.departures[berth.occupant].trainType < 6)

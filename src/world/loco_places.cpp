@@ -18,6 +18,20 @@ int slotsOf(const Location& location) {
 
 } // namespace
 
+EnginesHere enginesAt(const Location& location) {
+    EnginesHere here;
+    for (int k = 1; k <= mostLocoSlots; ++k)
+        if (isRealEngine(location.locoAt[k]))
+            here.standing[static_cast<std::size_t>(here.count++)] = {k, location.locoAt[k]};
+    return here;
+}
+
+bool standsAt(const Location& location, LocoIndex engine) {
+    for (const StandingEngine& here : enginesAt(location))
+        if (here.engine == engine) return true;
+    return false;
+}
+
 void pushLocoFront(GameState& state, LocationId place, LocoIndex engine) {
     Location& location = state.locations[place];
     const int slots = slotsOf(location);

@@ -257,5 +257,19 @@ TEST(WorldEnds, AnEndHasAnEngineOnlyWhenARealEngineStandsInOneOfItsPlaces) {
     EXPECT_FALSE(hasEngineAtEnd(l, highEnd));
 }
 
+TEST(WorldEnds, TheEnginesOfAPlaceComeLowEndFirstWithTheirPlacesAndNoEngineLeftOut) {
+    Location l;
+    l.locoAt = {0, 0, 12, noEngine, 5};
+    const EnginesHere here = enginesAt(l);
+    ASSERT_EQ(here.size(), 2);
+    EXPECT_EQ(here.front().place, 2);
+    EXPECT_EQ(here.front().engine, 12);
+    EXPECT_EQ(here.back().place, 4);
+    EXPECT_EQ(here.back().engine, 5);
+    EXPECT_TRUE(standsAt(l, 5));
+    EXPECT_FALSE(standsAt(l, noEngine));
+    EXPECT_TRUE(enginesAt(Location{}).empty());
+}
+
 } // namespace
 } // namespace wm
