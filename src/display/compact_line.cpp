@@ -57,7 +57,7 @@ Content standingContent(const GameState& state, LocationId place, int occState, 
         if (occupant < 1 || occupant > state.arrivalCount) break;
         const Arrival& a = state.arrivals[occupant];
         Colour colour = palette::Silver;
-        if (l.group != a.group) colour = a.trainType > 4 ? palette::Yellow : palette::Red;
+        if (l.group != a.group) colour = !isPassengerTrain(a.trainType) ? palette::Yellow : palette::Red;
         return {{FormatTime(a.time), colour}};
     }
     case occDeparture:

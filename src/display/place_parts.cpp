@@ -65,7 +65,7 @@ Wanted engineWanted(const GameState& state, LocationId place) {
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d)) return {};
         down = departureRunsDown(d);
-        const int limit = d.trainType <= 8 ? portionDueTrain : portionDueFreight;
+        const int limit = !isTrafficTrain(d.trainType) ? portionDueTrain : portionDueFreight;
         colour = d.time < state.clock + limit ? palette::Green : palette::Red;
     } else {
         return {};
@@ -109,7 +109,8 @@ OccupantText arrivalText(const GameState& state, LocationId place, ArrivalIndex 
     if (l.busyTicks == 0) {
         out.colour = a.trainType > 6 ? palette::Yellow : palette::Red;
     } else {
-        const bool closing = a.trainType <= 4 && l.busyTicks <= 2 && (l.group == a.group || calling);
+        const bool closing =
+            isPassengerTrain(a.trainType) && l.busyTicks <= 2 && (l.group == a.group || calling);
         out.colour = closing ? palette::Magenta : palette::Silver;
     }
     return out;
@@ -125,8 +126,9 @@ OccupantText portionText(const GameState& state, const PlaceView& view, Location
         validDeparture(state, p.departure)) {
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d))
-            out.text = padded(
-                std::string(d.trainType == 9 ? "H" : "L") + " via" + std::string(routeCode(d.line)), 7);
+            out.text = padded(std::string(isFullyFitted(d.trainType) ? "H" : "L") + " via" +
+                                  std::string(routeCode(d.line)),
+                              7);
         else
             out.text = bracketedTime(l, d.time);
         out.colour = departureTimeColour(state, p.departure, place);

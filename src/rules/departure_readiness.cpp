@@ -62,11 +62,12 @@ bool departureReadyAt(const GameState& state, DepartureIndex departure, Location
         if (p.occState2 == occDeparture && !second) return false;
         if (first && p.occState2 != occEmpty) return false;
     }
-    if (d.trainType == 8) return true;
+    if (isLightEngine(d.trainType)) return true;
 
     if (d.state == departureGathering) return false;
     if (p.group != d.group) return false;
-    if (d.trainType < 8 ? state.clock + trainDueMinutes < d.time : d.time >= state.clock + otherDueMinutes)
+    if (!isFreightFamily(d.trainType) ? state.clock + trainDueMinutes < d.time
+                                      : d.time >= state.clock + otherDueMinutes)
         return false;
     if (p.endFlag[static_cast<std::size_t>(end)] != 0) return true;
     const int other = 1 - end;

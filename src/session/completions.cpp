@@ -171,7 +171,8 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
     const Arrival& a = s.arrivals[l.occupant];
     if (a.group == l.group) {
         const DepartureIndex through = throughDeparture(s, l.occupant);
-        if (through != 0 && (s.departures[through].time == a.time || s.departures[through].trainType == 8)) {
+        if (through != 0 &&
+            (s.departures[through].time == a.time || isLightEngine(s.departures[through].trainType))) {
             l.occState = occDeparture;
             l.occupant = through;
             s.departures[through].state = departureReady;

@@ -54,7 +54,7 @@ std::string arrivalText(const Game& g, LocationId place, ArrivalIndex arrival, s
         text += ", forms " + DescribePortion(s, a.firstPortion);
         const int others = rakeLength(s, a.firstPortion) - 1;
         if (others > 0) text += " and " + std::to_string(others) + " other part" + (others > 1 ? "s" : "");
-    } else if (a.trainType == 8) {
+    } else if (isLightEngine(a.trainType)) {
         text += ", light engine";
     }
     if (l.busyTicks > 0 && a.group == l.group)
@@ -154,7 +154,7 @@ void DescribeFrom(Game& g, LocationId place) {
     if (awaitingEngine) notice = " Arrival awaiting pending departure";
     if (enginesAt(l).empty()) {
         const bool callingHere = here.occState == occComingIn && l.occState == occDeparture &&
-                                 s.departures[l.occupant].trainType < 6 &&
+                                 isCallingTrain(s.departures[l.occupant].trainType) &&
                                  s.departures[l.occupant].group == here.group;
         if (callingHere)
             notice = "This train calls at " + groupName(here.group);

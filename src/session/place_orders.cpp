@@ -58,7 +58,7 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         g.console.ShowNotice(oneAtATime);
         return false;
     }
-    if (trainTypeHere(s, l) == 8) {
+    if (isLightEngine(trainTypeHere(s, l))) {
         g.console.ShowNotice("That is a light engine working");
         return false;
     }
@@ -97,7 +97,7 @@ void formDepartureFromStock(GameState& s, LocationId place) {
     const DepartureIndex d = s.portions[l.occupant].departure;
     if (d <= 0) return;
     const Departure& departure = s.departures[d];
-    if (departure.trainType >= 8 || departure.time - s.clock > 10 || !allReady(s, d)) return;
+    if (isFreightFamily(departure.trainType) || departure.time - s.clock > 10 || !allReady(s, d)) return;
     l.occState = occDeparture;
     l.occupant = d;
     s.departures[d].location = place;
@@ -362,7 +362,7 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     if (enginesAt(l).empty()) {
         const Location& berth = s.locations[incomingBerth(from)];
         if (l.occState == occComingIn && berth.occState == occDeparture &&
-            s.departures[berth.occupant].trainType < 6)
+            isCallingTrain(s.departures[berth.occupant].trainType))
             c.ShowNotice("This train calls at " + groupName(l.group));
         else if (l.occState == occComingIn || l.occState == occEngineComingIn)
             c.ShowNotice("Please wait for the move to be completed");
@@ -392,7 +392,8 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
         return false;
     }
     if (target.kind == kindShedRoad || target.kind == kindServicePoint || target.kind == kindTurntable) {
-        const bool lightArrivalInGroup = l.occState == occArrival && s.arrivals[l.occupant].trainType == 8 &&
+        const bool lightArrivalInGroup = l.occState == occArrival &&
+                                         isLightEngine(s.arrivals[l.occupant].trainType) &&
                                          s.arrivals[l.occupant].group == target.group;
         if ((g.move.withTrain || g.move.secondEngine != 0) && !lightArrivalInGroup) {
             c.ShowNotice("Only a single engine may be moved to " + code(s, to));
