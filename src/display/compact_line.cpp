@@ -35,7 +35,7 @@ std::string engineLabel(int count) {
 }
 
 // Direction of the arrival or departure in a berth; -1 when it holds neither.
-int trainDirection(const GameState& state, int occState, int occupant) {
+int trainDirection(const GameState& state, OccState occState, int occupant) {
     if (occState == occArrival && occupant >= 1 && occupant <= state.arrivalCount)
         return arrivalRunsDown(state.arrivals[occupant]) ? directionDown : directionUp;
     if ((occState == occDeparture || occState == occReversingDeparture) && occupant >= 1 &&
@@ -45,7 +45,7 @@ int trainDirection(const GameState& state, int occState, int occupant) {
 }
 
 // Content for what stands at the place (occupation states 0 to 4 and a reversed departure).
-Content standingContent(const GameState& state, LocationId place, int occState, int occupant) {
+Content standingContent(const GameState& state, LocationId place, OccState occState, int occupant) {
     const Location& l = state.locations[place];
     switch (occState) {
     case occEmpty: {

@@ -76,7 +76,7 @@ void DrawBoxedEngines(Console& console, const GameState& state, LocationId place
     console.GotoCell(column, row);
     console.WhiteOnNavy();
     console.WriteText(" ");
-    const int occState = state.locations[place].occState;
+    const OccState occState = state.locations[place].occState;
     if (occState == occComingIn)
         console.WriteText("Coming ");
     else if (occState == occPassingThrough)

@@ -233,7 +233,7 @@ std::array<PlaceCell, 4> couplingMarks(const GameState& state, LocationId place)
     }};
 }
 
-OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, int occState,
+OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, OccState occState,
                           int occupant) {
     OccupantText out;
     out.colour = palette::Silver;

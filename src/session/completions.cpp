@@ -72,7 +72,7 @@ void completeExitPoint(Game& g, LocationId place) {
     book(d.loco2, d.returnArrival2);
 }
 
-void completeShedRoad(Game& g, LocationId place, int state) {
+void completeShedRoad(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     Location& berth = s.locations[incomingBerth(place)];
@@ -108,7 +108,7 @@ void completeShedRoad(Game& g, LocationId place, int state) {
     }
 }
 
-void completeSingleEngineSpot(Game& g, LocationId place, int state) {
+void completeSingleEngineSpot(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     if (state == occWorkInProgress) {
@@ -146,7 +146,7 @@ void closeUpToTrain(GameState& s, LocationId place) {
     }
 }
 
-void completeTrainPlace(Game& g, LocationId place, int state) {
+void completeTrainPlace(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     if (state == occPassingThrough) {
@@ -209,7 +209,7 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
 
 void completePlace(Game& g, LocationId place) {
     GameState& s = g.state;
-    const int state = s.locations[place].occState;
+    const OccState state = s.locations[place].occState;
     switch (s.locations[place].kind) {
     case kindEntryPoint:
         completeEntryPoint(g, place);

@@ -223,7 +223,7 @@ TEST_F(WorldLocoPlaces, MismatchIsFoundExceptAtSecondBerthsAndPlacesMidMove) {
     EXPECT_FALSE(locoWhereMismatch(*state, 44, true));
     state->locos[1].where = 244;
     EXPECT_TRUE(locoWhereMismatch(*state, 44, false));
-    at(44).occState = 10;
+    at(44).occState = occPassingThrough;
     EXPECT_FALSE(locoWhereMismatch(*state, 44, false));
     EXPECT_TRUE(locoWhereMismatch(*state, 44, true));
     at(244).locoAt[1] = 2;
