@@ -9,6 +9,7 @@
 #include "display/text_tables.h"
 #include "rules/departure_readiness.h"
 #include "world/game_state.h"
+#include "world/loco_places.h"
 #include "world/reference_tables.h"
 
 #include <algorithm>
@@ -29,19 +30,12 @@ struct Piece {
 };
 using Content = std::vector<Piece>;
 
-int engineCount(const GameState& state, LocationId place) {
-    int count = 0;
-    for (int k = 1; k <= 4; ++k)
-        if (isEngine(state, state.locations[place].locoAt[static_cast<std::size_t>(k)])) ++count;
-    return count;
-}
-
 std::string engineLabel(int count) {
     return count > 1 ? "LE" + std::to_string(count) : "LE";
 }
 
 // Direction of the arrival or departure in a berth; -1 when it holds neither.
-int trainDirection(const GameState& state, int occState, int occupant) {
+int trainDirection(const GameState& state, OccState occState, int occupant) {
     if (occState == occArrival && occupant >= 1 && occupant <= state.arrivalCount)
         return arrivalRunsDown(state.arrivals[occupant]) ? directionDown : directionUp;
     if ((occState == occDeparture || occState == occReversingDeparture) && occupant >= 1 &&
@@ -51,11 +45,11 @@ int trainDirection(const GameState& state, int occState, int occupant) {
 }
 
 // Content for what stands at the place (occupation states 0 to 4 and a reversed departure).
-Content standingContent(const GameState& state, LocationId place, int occState, int occupant) {
+Content standingContent(const GameState& state, LocationId place, OccState occState, int occupant) {
     const Location& l = state.locations[place];
     switch (occState) {
     case occEmpty: {
-        const int engines = engineCount(state, place);
+        const int engines = enginesAt(l).size();
         if (engines == 0) return {};
         return {{" " + engineLabel(engines) + (engines > 1 ? " " : "  "), palette::Cyan}};
     }
@@ -63,7 +57,7 @@ Content standingContent(const GameState& state, LocationId place, int occState, 
         if (occupant < 1 || occupant > state.arrivalCount) break;
         const Arrival& a = state.arrivals[occupant];
         Colour colour = palette::Silver;
-        if (l.group != a.group) colour = a.trainType > 4 ? palette::Yellow : palette::Red;
+        if (l.group != a.group) colour = !isPassengerTrain(a.trainType) ? palette::Yellow : palette::Red;
         return {{FormatTime(a.time), colour}};
     }
     case occDeparture:
@@ -119,7 +113,7 @@ Content content(const GameState& state, LocationId place, int direction) {
             if (direction == directionUp) return {{"", red, 2}, {">>", palette::HighlightText}, {"", red, 1}};
             return {{"shunt", palette::HighlightText}};
         }
-        const int engines = std::max(1, engineCount(state, place + secondBerthOffset));
+        const int engines = std::max(1, enginesAt(state.locations[place + secondBerthOffset]).size());
         const std::string label = engineLabel(engines);
         return {{"", red, 1},
                 {label, palette::HighlightText},
@@ -154,7 +148,7 @@ void drawEnd(Console& console, const GameState& state, LocationId place, int sec
         return;
     }
     // An empty place shows its track through the end cells, Red while its section is locked.
-    if (l.occState == occEmpty && !hasEngines(state, place)) {
+    if (l.occState == occEmpty && enginesAt(l).empty()) {
         DrawTrackCells(console, sectionColour(state, section), 1);
         return;
     }

@@ -3,6 +3,7 @@
 #include "console/palette.h"
 #include "rules/departure_readiness.h"
 #include "world/game_state.h"
+#include "world/reference_tables.h"
 
 namespace wm {
 
@@ -20,13 +21,13 @@ Colour departureTimeColour(const GameState& state, DepartureIndex departure, Loc
 
     if (!departureReadyAt(state, departure, place)) {
         if (moving || ahead >= farAheadMinutes) return palette::Silver;
-        if (d.trainType < 5 && ahead < passengerSoonMinutes) return palette::Magenta;
+        if (isPassengerTrain(d.trainType) && ahead < passengerSoonMinutes) return palette::Magenta;
         return palette::Yellow;
     }
     if (d.state == departureGone) {
         const bool runningPlace =
             p.kind == kindPlatform || p.kind == kindThroughRoad || p.kind == kindRunningSection;
-        if (runningPlace && d.trainType < 5) return moving ? palette::Silver : palette::Red;
+        if (runningPlace && isPassengerTrain(d.trainType)) return moving ? palette::Silver : palette::Red;
         if (moving) return palette::Silver;
         return ahead > 0 ? palette::HighlightText : palette::Yellow;
     }

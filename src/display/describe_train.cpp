@@ -11,6 +11,7 @@
 #include "world/group_names.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -88,8 +89,8 @@ std::string DescribeTraffic(const GameState& state, TrafficIndex traffic, Locati
     }
     out += t.trafficType == trafficWagonsForRepair && t.route == wagonShopGroup ? " under repair"
                                                                                 : " unloading/loading";
-    if (trafficWorkedNow(state, traffic) && t.readyAt < 3 * (state.shiftEnd - state.clock))
-        out += ", ready in " + minutesText((t.readyAt + 2) / 3);
+    if (trafficWorkedNow(state, traffic) && t.readyAt < ticksPerMinute * (state.shiftEnd - state.clock))
+        out += ", ready in " + minutesText(wholeMinutes(t.readyAt));
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "display/place_parts.h"
 #include "display/text_tables.h"
 #include "world/game_state.h"
+#include "world/loco_places.h"
 #include "world/reference_tables.h"
 
 #include <algorithm>
@@ -29,14 +30,6 @@ Colour conditionColour(const Loco& loco) {
 bool onBusyTurntable(const GameState& state, const Loco& loco) {
     const LocationId place = placeOfWhere(loco.where);
     return place != 0 && state.locations[place].kind == kindTurntable && state.locations[place].busyTicks > 0;
-}
-
-int firstEngine(const GameState& state, LocationId place) {
-    const Location& l = state.locations[place];
-    for (int k = 1; k <= 4; ++k)
-        if (isEngine(state, l.locoAt[static_cast<std::size_t>(k)]))
-            return l.locoAt[static_cast<std::size_t>(k)];
-    return 0;
 }
 
 } // namespace
@@ -83,13 +76,15 @@ void DrawBoxedEngines(Console& console, const GameState& state, LocationId place
     console.GotoCell(column, row);
     console.WhiteOnNavy();
     console.WriteText(" ");
-    const int occState = state.locations[place].occState;
+    const OccState occState = state.locations[place].occState;
     if (occState == occComingIn)
         console.WriteText("Coming ");
     else if (occState == occPassingThrough)
         console.WriteText("Through");
-    else
-        DrawEngineToken(console, state, firstEngine(state, place));
+    else {
+        const EnginesHere engines = enginesAt(state.locations[place]);
+        DrawEngineToken(console, state, engines.empty() ? 0 : engines.front().engine);
+    }
     console.WhiteOnNavy();
     console.WriteText(" ");
     console.DefaultColours();

@@ -5,6 +5,7 @@
 #include "display/section_colour.h"
 #include "movement/reachability.h"
 #include "world/game_state.h"
+#include "world/loco_places.h"
 
 #include <string>
 
@@ -92,7 +93,7 @@ void DrawLocationLine(Console& console, const GameState& state, const PlaceView&
     console.DefaultColours();
     const Location& l = state.locations[place];
     const Colour track = sectionColour(state, section);
-    if (l.occState == occEmpty && !hasEngines(state, place)) {
+    if (l.occState == occEmpty && enginesAt(l).empty()) {
         console.WriteSpaces(locationLineWidth);
         console.GotoCell(column, row);
         DrawTrackCells(console, track, locationLineWidth);

@@ -7,8 +7,10 @@
 #include "rules/departure_readiness.h"
 #include "rules/traffic_places.h"
 #include "world/game_state.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -21,14 +23,6 @@ constexpr std::size_t high = highEnd;
 // minutes, freight within an hour.
 constexpr int portionDueTrain = 6;
 constexpr int portionDueFreight = 61;
-
-// The inner and outer engine places of an end.
-constexpr int innerPlace(int end) {
-    return end == lowEnd ? 2 : 3;
-}
-constexpr int outerPlace(int end) {
-    return end == lowEnd ? 1 : 4;
-}
 
 bool validDeparture(const GameState& state, int departure) {
     return departure >= 1 && departure <= state.departureCount;
@@ -71,7 +65,7 @@ Wanted engineWanted(const GameState& state, LocationId place) {
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d)) return {};
         down = departureRunsDown(d);
-        const int limit = d.trainType <= 8 ? portionDueTrain : portionDueFreight;
+        const int limit = !isTrafficTrain(d.trainType) ? portionDueTrain : portionDueFreight;
         colour = d.time < state.clock + limit ? palette::Green : palette::Red;
     } else {
         return {};
@@ -115,7 +109,8 @@ OccupantText arrivalText(const GameState& state, LocationId place, ArrivalIndex 
     if (l.busyTicks == 0) {
         out.colour = a.trainType > 6 ? palette::Yellow : palette::Red;
     } else {
-        const bool closing = a.trainType <= 4 && l.busyTicks <= 2 && (l.group == a.group || calling);
+        const bool closing =
+            isPassengerTrain(a.trainType) && l.busyTicks <= 2 && (l.group == a.group || calling);
         out.colour = closing ? palette::Magenta : palette::Silver;
     }
     return out;
@@ -131,8 +126,9 @@ OccupantText portionText(const GameState& state, const PlaceView& view, Location
         validDeparture(state, p.departure)) {
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d))
-            out.text = padded(
-                std::string(d.trainType == 9 ? "H" : "L") + " via" + std::string(routeCode(d.line)), 7);
+            out.text = padded(std::string(isFullyFitted(d.trainType) ? "H" : "L") + " via" +
+                                  std::string(routeCode(d.line)),
+                              7);
         else
             out.text = bracketedTime(l, d.time);
         out.colour = departureTimeColour(state, p.departure, place);
@@ -142,7 +138,7 @@ OccupantText portionText(const GameState& state, const PlaceView& view, Location
     if (carries && (p.portionState == portionBeingWorked || p.portionState == portionDetached)) {
         const Traffic& t = state.traffic[p.traffic];
         out.text = std::string(trafficShort(t.trafficType)) +
-                   (t.readyAt > 0 ? threeDigits((t.readyAt + 2) / 3) : "   ");
+                   (t.readyAt > 0 ? threeDigits(wholeMinutes(t.readyAt)) : "   ");
         // A block where it cannot be worked blinks once a minute.
         if (view.tickPhase == 3 && !placeAccepts(state, p.traffic, place)) out.colour = palette::Yellow;
         return out;
@@ -157,7 +153,7 @@ OccupantText trafficText(const GameState& state, TrafficIndex traffic) {
     out.colour = palette::Silver;
     out.text = std::string(trafficShort(t.trafficType));
     if (t.readyAt > 0) {
-        out.text += threeDigits((t.readyAt + 2) / 3);
+        out.text += threeDigits(wholeMinutes(t.readyAt));
         out.splitColour = true;
         out.figures = palette::Green;
     } else {
@@ -170,13 +166,6 @@ OccupantText trafficText(const GameState& state, TrafficIndex traffic) {
 
 bool isEngine(const GameState& state, int engine) {
     return engine >= 1 && engine != noEngine && engine <= state.locoCount;
-}
-
-bool hasEngines(const GameState& state, LocationId place) {
-    const Location& l = state.locations[place];
-    for (int k = 1; k <= 4; ++k)
-        if (isEngine(state, l.locoAt[static_cast<std::size_t>(k)])) return true;
-    return false;
 }
 
 bool engineBeingWorked(const GameState& state, int engine) {
@@ -197,7 +186,7 @@ std::array<PlaceCell, 5> enginePlaceCells(const GameState& state, LocationId pla
             cells[k] = {engineGlyph(state.locos[engineAt(k)].facing), palette::Cyan};
     }
     if (l.occState == occStock || l.occState == occTraffic)
-        for (int k : {2, 3})
+        for (int k : {innerPlace(lowEnd), innerPlace(highEnd)})
             if (!isEngine(state, engineAt(k))) cells[k].colour = palette::Yellow;
 
     const Wanted wanted = engineWanted(state, place);
@@ -244,7 +233,7 @@ std::array<PlaceCell, 4> couplingMarks(const GameState& state, LocationId place)
     }};
 }
 
-OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, int occState,
+OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, OccState occState,
                           int occupant) {
     OccupantText out;
     out.colour = palette::Silver;

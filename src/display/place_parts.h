@@ -8,6 +8,7 @@
 #include "display/place_view.h"
 #include "host/host.h"
 #include "world/capacities.h"
+#include "world/records.h"
 
 namespace wm {
 
@@ -34,11 +35,8 @@ struct OccupantText {
     Colour figures{}; // colour of the last three characters when figures is set apart
     bool splitColour = false;
 };
-OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, int occState,
+OccupantText occupantText(const GameState& state, const PlaceView& view, LocationId place, OccState occState,
                           int occupant);
-
-// The place holds an engine in any of its places (999 counts as none).
-bool hasEngines(const GameState& state, LocationId place);
 
 // A real engine index (not 0, not the no-engine mark).
 bool isEngine(const GameState& state, int engine);

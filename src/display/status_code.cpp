@@ -4,6 +4,7 @@
 #include "display/place_parts.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ Colour statusColour(const GameState& state, LocationId place, int sectionA, int 
     } else if (allPlacesFilled(state, l) || l.busyTicks != 0 ||
                (sectionBusy(state, sectionA) && sectionBusy(state, sectionB))) {
         colour = palette::Red;
-    } else if (l.occState != occEmpty || hasEngines(state, place)) {
+    } else if (l.occState != occEmpty || !enginesAt(l).empty()) {
         colour = palette::HighlightText;
     }
     const int first = l.locoAt[1];

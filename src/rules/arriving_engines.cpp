@@ -3,6 +3,7 @@
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -39,9 +40,9 @@ int conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness
 int workTicksFor(int condition, int difficulty, const Draw& rand) {
     switch (condition) {
     case conditionNeedsServicing:
-        return 360 + 3 * rand(6 * difficulty);
+        return 360 + ticksPerMinute * rand(6 * difficulty);
     case conditionNeedsRepair:
-        return 180 + 3 * rand(12 * difficulty);
+        return 180 + ticksPerMinute * rand(12 * difficulty);
     case conditionOutOfUse:
         return outOfUseWorkTicks;
     default:

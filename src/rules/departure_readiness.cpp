@@ -62,17 +62,17 @@ bool departureReadyAt(const GameState& state, DepartureIndex departure, Location
         if (p.occState2 == occDeparture && !second) return false;
         if (first && p.occState2 != occEmpty) return false;
     }
-    if (d.trainType == 8) return true;
+    if (isLightEngine(d.trainType)) return true;
 
     if (d.state == departureGathering) return false;
     if (p.group != d.group) return false;
-    if (d.trainType < 8 ? state.clock + trainDueMinutes < d.time : d.time >= state.clock + otherDueMinutes)
+    if (!isFreightFamily(d.trainType) ? state.clock + trainDueMinutes < d.time
+                                      : d.time >= state.clock + otherDueMinutes)
         return false;
     if (p.endFlag[static_cast<std::size_t>(end)] != 0) return true;
     const int other = 1 - end;
-    const int innerOfOther = end == lowEnd ? 3 : 2;
     return p.endFlag[static_cast<std::size_t>(other)] != 0 &&
-           engineCanWork(state, p.locoAt[static_cast<std::size_t>(innerOfOther)], departure);
+           engineCanWork(state, p.locoAt[static_cast<std::size_t>(innerPlace(other))], departure);
 }
 
 } // namespace wm

@@ -7,6 +7,7 @@
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -18,13 +19,6 @@ bool locoCoalBeingWorked(const GameState& s) {
     const Location& siding = s.locations[locoCoalSiding];
     return siding.occState == occTraffic && siding.occupant > 0 &&
            s.traffic[siding.occupant].trafficType == trafficLocoCoal;
-}
-
-bool standsIn(const GameState& s, int engine, int place) {
-    const Location& l = s.locations[place];
-    for (int p = 1; p <= 4; ++p)
-        if (l.locoAt[p] == engine) return true;
-    return false;
 }
 
 bool workCanGoOn(const GameState& s, const Loco& engine) {
@@ -56,7 +50,7 @@ void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
     for (int i = 1; i <= s.locoCount; ++i) {
         Loco& engine = s.locos[i];
         if (!resynced && engine.where >= 1 && engine.where <= placeCount &&
-            s.locations[engine.where].busyTicks == 0 && !standsIn(s, i, engine.where)) {
+            s.locations[engine.where].busyTicks == 0 && !standsAt(s.locations[engine.where], i)) {
             syncAllLocoWhere(s);
             resynced = true;
         }
@@ -101,7 +95,8 @@ void applyPilotNeeds(GameState& s, const RuleOutlet& outlet) {
         if (place < 1 || place >= placeCount || s.locations[place].group != move.line) continue;
         if (engine.condition >= move.flag) continue;
         engine.condition = move.flag;
-        if (move.flag == conditionNeedsServicing) engine.workTime = 360 + 3 * outlet.rand(6 * s.difficulty);
+        if (move.flag == conditionNeedsServicing)
+            engine.workTime = 360 + ticksPerMinute * outlet.rand(6 * s.difficulty);
         static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
         outlet.notice("Engine " + std::string(engine.number.view()) +
                       (approaching ? " approaching " : " at ") + placeCode(s, place) +

@@ -61,8 +61,10 @@ bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place
         if (t.trafficType == trafficOil && place != 127) return false;
         break;
     }
-    if (needsHighEndFree(place) && (p.locoAt[3] != 0 || p.locoAt[4] != 0)) return false;
-    if (needsLowEndFree(place) && (p.locoAt[1] != 0 || p.locoAt[2] != 0)) return false;
+    if (needsHighEndFree(place) && (p.locoAt[innerPlace(highEnd)] != 0 || p.locoAt[outerPlace(highEnd)] != 0))
+        return false;
+    if (needsLowEndFree(place) && (p.locoAt[innerPlace(lowEnd)] != 0 || p.locoAt[outerPlace(lowEnd)] != 0))
+        return false;
     return true;
 }
 

@@ -101,9 +101,9 @@ void standAtEntry(GameState& s, ArrivalIndex chosen, LocationId entry) {
     if (a.time + a.late < earliest) a.late = earliest - a.time;
     Location& place = s.locations[entry];
     const bool highEnd = a.line < a.group;
-    const int inner = highEnd ? 3 : 2;
-    const int outer = highEnd ? 4 : 1;
     const int end = highEnd ? wm::highEnd : wm::lowEnd;
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     if (isRealEngine(a.loco)) {
         place.locoAt[inner] = a.loco;
         place.endFlag[end] = 1;

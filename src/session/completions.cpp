@@ -15,19 +15,12 @@
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
 namespace {
 // Transient occupancy states of moves and work.
-
-/// The engines standing in a berth, in place order.
-std::vector<LocoIndex> enginesIn(const Location& berth) {
-    std::vector<LocoIndex> engines;
-    for (int p = 1; p <= 4; ++p)
-        if (isRealEngine(berth.locoAt[p])) engines.push_back(berth.locoAt[p]);
-    return engines;
-}
 
 void completeEntryPoint(Game& g, LocationId place) {
     GameState& s = g.state;
@@ -59,8 +52,9 @@ void completeExitPoint(Game& g, LocationId place) {
     DepartureIndex departure = 0;
     if (berth.occState == occDeparture) departure = berth.occupant;
     if (departure == 0 && l.occState == occDeparture) departure = l.occupant;
-    std::vector<LocoIndex> engines = enginesIn(berth);
-    for (LocoIndex engine : enginesIn(l)) engines.push_back(engine);
+    std::vector<LocoIndex> engines;
+    for (const Location* from : {&berth, &l})
+        for (const StandingEngine& here : enginesAt(*from)) engines.push_back(here.engine);
     clearLocation(s, incomingBerth(place));
     clearLocation(s, place);
     if (departure == 0) return;
@@ -78,7 +72,7 @@ void completeExitPoint(Game& g, LocationId place) {
     book(d.loco2, d.returnArrival2);
 }
 
-void completeShedRoad(Game& g, LocationId place, int state) {
+void completeShedRoad(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     Location& berth = s.locations[incomingBerth(place)];
@@ -88,13 +82,13 @@ void completeShedRoad(Game& g, LocationId place, int state) {
         return;
     }
     std::vector<LocoIndex> standing;
-    for (LocoIndex engine : enginesIn(l))
-        if (s.locos[engine].where == place) standing.push_back(engine);
+    for (const StandingEngine& here : enginesAt(l))
+        if (s.locos[here.engine].where == place) standing.push_back(here.engine);
     std::vector<LocoIndex> road;
     if (state == occEngineComingIn) {
         std::vector<LocoIndex> arriving;
-        for (LocoIndex engine : enginesIn(berth))
-            if (s.locos[engine].where != place) arriving.push_back(engine);
+        for (const StandingEngine& here : enginesAt(berth))
+            if (s.locos[here.engine].where != place) arriving.push_back(here.engine);
         // An engine entering at the low end pushes the others up the road.
         const bool atLowEnd = berth.locoAt[1] != 0 && s.locos[berth.locoAt[1]].where != place;
         if (atLowEnd) road = arriving;
@@ -114,23 +108,25 @@ void completeShedRoad(Game& g, LocationId place, int state) {
     }
 }
 
-void completeSingleEngineSpot(Game& g, LocationId place, int state) {
+void completeSingleEngineSpot(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     if (state == occWorkInProgress) {
         if (l.kind == kindTurntable)
-            for (LocoIndex engine : enginesIn(l)) s.locos[engine].facing = 1 - s.locos[engine].facing;
+            for (const StandingEngine& here : enginesAt(l))
+                s.locos[here.engine].facing = 1 - s.locos[here.engine].facing;
         l.occState = occEmpty;
         return;
     }
     if (state == occComingIn || state == occEngineComingIn) {
-        const std::vector<LocoIndex> engines = enginesIn(s.locations[incomingBerth(place)]);
+        const EnginesHere engines = enginesAt(s.locations[incomingBerth(place)]);
         clearLocation(s, incomingBerth(place));
         clearLocation(s, place);
         if (engines.empty()) return;
-        l.locoAt[1] = engines.front();
-        s.locos[engines.front()].where = place;
-        if (place == coalingPoint) startCoaling(s, engines.front(), ruleOutlet(g));
+        const LocoIndex engine = engines.front().engine;
+        l.locoAt[1] = engine;
+        s.locos[engine].where = place;
+        if (place == coalingPoint) startCoaling(s, engine, ruleOutlet(g));
         return;
     }
     mergeIncomingBerth(s, place);
@@ -150,7 +146,7 @@ void closeUpToTrain(GameState& s, LocationId place) {
     }
 }
 
-void completeTrainPlace(Game& g, LocationId place, int state) {
+void completeTrainPlace(Game& g, LocationId place, OccState state) {
     GameState& s = g.state;
     Location& l = s.locations[place];
     if (state == occPassingThrough) {
@@ -175,7 +171,8 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
     const Arrival& a = s.arrivals[l.occupant];
     if (a.group == l.group) {
         const DepartureIndex through = throughDeparture(s, l.occupant);
-        if (through != 0 && (s.departures[through].time == a.time || s.departures[through].trainType == 8)) {
+        if (through != 0 &&
+            (s.departures[through].time == a.time || isLightEngine(s.departures[through].trainType))) {
             l.occState = occDeparture;
             l.occupant = through;
             s.departures[through].state = departureReady;
@@ -192,13 +189,13 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
         case 2:
         case 3:
         case 6:
-            waitTicks = 3 * (5 + g.rand(10));
+            waitTicks = ticksPerMinute * (5 + g.rand(10));
             break;
         case 4:
-            waitTicks = 3 * 2;
+            waitTicks = ticksPerMinute * 2;
             break;
         case 5:
-            waitTicks = 3 * (15 + g.rand(10));
+            waitTicks = ticksPerMinute * (15 + g.rand(10));
             break;
         default:
             break;
@@ -212,7 +209,7 @@ void completeTrainPlace(Game& g, LocationId place, int state) {
 
 void completePlace(Game& g, LocationId place) {
     GameState& s = g.state;
-    const int state = s.locations[place].occState;
+    const OccState state = s.locations[place].occState;
     switch (s.locations[place].kind) {
     case kindEntryPoint:
         completeEntryPoint(g, place);

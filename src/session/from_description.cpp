@@ -13,8 +13,10 @@
 #include "world/berths.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -26,12 +28,6 @@ const Location& describedBerth(const GameState& s, LocationId place) {
     if (l.occState == occComingIn || l.occState == occEngineComingIn || l.occState == occLeavingLight)
         return s.locations[incomingBerth(place)];
     return l;
-}
-
-bool anyEngine(const Location& l) {
-    for (int p = 1; p <= 4; ++p)
-        if (isRealEngine(l.locoAt[p])) return true;
-    return false;
 }
 
 std::string minutesText(int minutes) {
@@ -58,11 +54,11 @@ std::string arrivalText(const Game& g, LocationId place, ArrivalIndex arrival, s
         text += ", forms " + DescribePortion(s, a.firstPortion);
         const int others = rakeLength(s, a.firstPortion) - 1;
         if (others > 0) text += " and " + std::to_string(others) + " other part" + (others > 1 ? "s" : "");
-    } else if (a.trainType == 8) {
+    } else if (isLightEngine(a.trainType)) {
         text += ", light engine";
     }
     if (l.busyTicks > 0 && a.group == l.group)
-        note = "Will be ready in " + minutesText((l.busyTicks + 2) / 3);
+        note = "Will be ready in " + minutesText(wholeMinutes(l.busyTicks));
     return text;
 }
 } // namespace
@@ -71,13 +67,13 @@ std::string engineCheck(const Game& game, DepartureIndex departure, LocationId p
     const GameState& s = game.state;
     const Departure& d = s.departures[departure];
     const Location& l = describedBerth(s, place);
-    const bool high = leavingEnd(d) == highEnd;
-    const int inner = high ? 3 : 2;
-    const int outer = high ? 4 : 1;
+    const int end = leavingEnd(d);
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     const int engine = isRealEngine(l.locoAt[inner]) ? l.locoAt[inner] : l.locoAt[outer];
     if (!isRealEngine(engine)) return "";
     const int pair =
-        engine == l.locoAt[inner] && l.enginePairFlag[high ? highEnd : lowEnd] ? l.locoAt[outer] : 0;
+        engine == l.locoAt[inner] && l.enginePairFlag[static_cast<std::size_t>(end)] ? l.locoAt[outer] : 0;
     const int have = power(s, engine, d.trainType) + power(s, pair, d.trainType);
     const int booked = power(s, d.loco, d.trainType) + power(s, d.loco2, d.trainType);
     const Loco& e = s.locos[engine];
@@ -114,7 +110,7 @@ void DescribeFrom(Game& g, LocationId place) {
     std::string trainName;
     switch (l.occState) {
     case occEmpty:
-        if (anyEngine(l)) row30 = "Light engine";
+        if (!enginesAt(l).empty()) row30 = "Light engine";
         break;
     case occArrival: {
         const Arrival& a = s.arrivals[l.occupant];
@@ -156,9 +152,9 @@ void DescribeFrom(Game& g, LocationId place) {
     }
     std::string notice;
     if (awaitingEngine) notice = " Arrival awaiting pending departure";
-    if (!anyEngine(l)) {
+    if (enginesAt(l).empty()) {
         const bool callingHere = here.occState == occComingIn && l.occState == occDeparture &&
-                                 s.departures[l.occupant].trainType < 6 &&
+                                 isCallingTrain(s.departures[l.occupant].trainType) &&
                                  s.departures[l.occupant].group == here.group;
         if (callingHere)
             notice = "This train calls at " + groupName(here.group);
@@ -169,7 +165,8 @@ void DescribeFrom(Game& g, LocationId place) {
         (here.occState == occComingIn || here.occState == occEngineComingIn ||
          here.occState == occPassingThrough) &&
         (here.kind == kindPlatform || here.kind == kindThroughRoad || here.kind == kindRunningSection))
-        note = "Will reach " + std::string(here.code.view()) + " in " + minutesText((here.busyTicks + 2) / 3);
+        note = "Will reach " + std::string(here.code.view()) + " in " +
+               minutesText(wholeMinutes(here.busyTicks));
 
     const int rowDescription = c.rows() - 2;
     const int rowEngines = c.rows() - 1;
@@ -192,10 +189,8 @@ void DescribeFrom(Game& g, LocationId place) {
     if (showEngines) {
         std::string list;
         int previousEnd = -1;
-        for (int p = 1; p <= 4; ++p) {
-            const int engine = l.locoAt[p];
-            if (!isRealEngine(engine)) continue;
-            const int end = p <= 2 ? lowEnd : highEnd;
+        for (const auto& [p, engine] : enginesAt(l)) {
+            const int end = endOfPlace(p);
             if (!list.empty()) list += l.endFlag[static_cast<std::size_t>(previousEnd)] ? "+" : ":";
             const Loco& e = s.locos[engine];
             list += std::string(e.number.view()) + " " + std::string(locoClass(e.classIndex).name) +
@@ -230,12 +225,12 @@ void DescribeFrom(Game& g, LocationId place) {
     }
 
     // The engine that moves unless the direction of the move picks the other end.
-    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
-    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
+    const bool low = hasEngineAtEnd(l, lowEnd);
+    const bool high = hasEngineAtEnd(l, highEnd);
     if (low != high) {
-        const int inner = low ? 2 : 3;
-        const int outer = low ? 1 : 4;
         const int end = low ? lowEnd : highEnd;
+        const int inner = innerPlace(end);
+        const int outer = outerPlace(end);
         if (isRealEngine(l.locoAt[inner])) {
             m.placePicked = inner;
             m.moveEngine = l.locoAt[inner];

@@ -8,9 +8,11 @@
 #include "session/main_loop.h"
 #include "world/berths.h"
 #include "world/group_names.h"
+#include "world/loco_places.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
+#include "world/ticks.h"
 
 namespace wm {
 
@@ -57,13 +59,13 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         g.console.ShowNotice(oneAtATime);
         return false;
     }
-    if (trainTypeHere(s, l) == 8) {
+    if (isLightEngine(trainTypeHere(s, l))) {
         g.console.ShowNotice("That is a light engine working");
         return false;
     }
     if (l.occState == occArrival || l.occState == occDeparture || l.occState == occReversingDeparture) {
-        for (int p = 1; p <= 4; ++p) {
-            if (isDieselUnit(s, l.locoAt[p])) {
+        for (const StandingEngine& here : enginesAt(l)) {
+            if (isDieselUnit(s, here.engine)) {
                 g.console.ShowNotice("A DMU can not be coupled or uncoupled");
                 return false;
             }
@@ -79,8 +81,8 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
 
 /// What an end of the place offers to couple: 1 the engine to the train, 2 the two engines, 0 nothing.
 int couplingOffer(const Location& l, int end) {
-    const int inner = end == lowEnd ? 2 : 3;
-    const int outer = end == lowEnd ? 1 : 4;
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     const bool train = l.occState != occEmpty;
     const bool innerEngine = isRealEngine(l.locoAt[inner]);
     const bool outerEngine = isRealEngine(l.locoAt[outer]);
@@ -96,7 +98,7 @@ void formDepartureFromStock(GameState& s, LocationId place) {
     const DepartureIndex d = s.portions[l.occupant].departure;
     if (d <= 0) return;
     const Departure& departure = s.departures[d];
-    if (departure.trainType >= 8 || departure.time - s.clock > 10 || !allReady(s, d)) return;
+    if (isFreightFamily(departure.trainType) || departure.time - s.clock > 10 || !allReady(s, d)) return;
     l.occState = occDeparture;
     l.occupant = d;
     s.departures[d].location = place;
@@ -123,8 +125,8 @@ void CoupleOrder(Game& g, LocationId place) {
     }
     const int end = low != 0 ? lowEnd : highEnd;
     const auto e = static_cast<std::size_t>(end);
-    const int inner = end == lowEnd ? 2 : 3;
-    const int outer = end == lowEnd ? 1 : 4;
+    const int inner = innerPlace(end);
+    const int outer = outerPlace(end);
     if ((low != 0 ? low : high) == 1) {
         // An engine alone at the outer place first draws up to the train.
         if (!isRealEngine(l.locoAt[inner])) {
@@ -170,7 +172,7 @@ void UncoupleOrder(Game& g, LocationId place) {
         return;
     }
     const auto e = static_cast<std::size_t>(end);
-    if (isDieselUnit(s, l.locoAt[end == lowEnd ? 2 : 3])) {
+    if (isDieselUnit(s, l.locoAt[innerPlace(end)])) {
         g.console.ShowNotice("Diesel unit cannot be uncoupled");
         return;
     }
@@ -207,8 +209,7 @@ void WaterOrder(Game& g, LocationId place) {
     for (const Column& column : columns) {
         if (column.code != l.code.view()) continue;
         if (column.firstPlace == 0) {
-            int count = 0;
-            for (int p = 1; p <= 4; ++p) count += isRealEngine(l.locoAt[p]) ? 1 : 0;
+            const int count = enginesAt(l).size();
             engine = count > 0 ? l.locoAt[count] : 0;
         } else {
             engine = isRealEngine(l.locoAt[column.firstPlace]) ? l.locoAt[column.firstPlace]
@@ -234,12 +235,11 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     m.moveFrom = from;
     m.moveTo = to;
     m.moveUp = to > from;
-    const bool low = isRealEngine(l.locoAt[1]) || isRealEngine(l.locoAt[2]);
-    const bool high = isRealEngine(l.locoAt[3]) || isRealEngine(l.locoAt[4]);
+    const bool low = hasEngineAtEnd(l, lowEnd);
+    const bool high = hasEngineAtEnd(l, highEnd);
     if (l.kind == kindShedRoad) {
-        int last = 0;
-        for (int p = 1; p <= 4; ++p)
-            if (isRealEngine(l.locoAt[p])) last = p;
+        const EnginesHere engines = enginesAt(l);
+        const int last = engines.empty() ? 0 : engines.back().place;
         const int p = m.moveUp ? last : 1;
         m = MoveContext{from, to, p, l.locoAt[p], 0, 0, false, to > from};
         return;
@@ -250,9 +250,9 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
     }
     const bool facingEnd = m.moveUp ? high : low;
     if (!(low && high) && !facingEnd) return; // only the far end has engines: the default choice stands
-    const int inner = m.moveUp ? 3 : 2;
-    const int outer = m.moveUp ? 4 : 1;
     const auto end = static_cast<std::size_t>(m.moveUp ? highEnd : lowEnd);
+    const int inner = innerPlace(static_cast<int>(end));
+    const int outer = outerPlace(static_cast<int>(end));
     m.rearEngine = 0;
     m.secondEngine = 0;
     if (isRealEngine(l.locoAt[inner])) {
@@ -264,8 +264,9 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
         m.moveEngine = l.locoAt[outer];
     }
     m.withTrain = l.endFlag[end] != 0;
-    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty && isRealEngine(l.locoAt[2]))
-        m.rearEngine = l.locoAt[2];
+    if (m.moveUp && l.endFlag[0] && l.endFlag[1] && l.occState2 == occEmpty &&
+        isRealEngine(l.locoAt[innerPlace(lowEnd)]))
+        m.rearEngine = l.locoAt[innerPlace(lowEnd)];
 }
 
 bool workAtFromRefuses(Game& g, LocationId from) {
@@ -273,7 +274,7 @@ bool workAtFromRefuses(Game& g, LocationId from) {
     const Location& l = s.locations[from];
     if (l.busyTicks <= 0) return false;
     Console& c = g.console;
-    const int minutes = (l.busyTicks + 2) / 3;
+    const int minutes = wholeMinutes(l.busyTicks);
     if (l.kind == kindShedRoad) {
         c.ShowNotice(oneAtATime);
     } else if (l.kind == kindTurntable && l.occState == occWorkInProgress) {
@@ -297,7 +298,7 @@ bool engineBusyRefuses(Game& g, LocationId from) {
     const MoveContext& m = g.move;
     if (!isRealEngine(m.moveEngine)) return false;
     const Loco& e = s.locos[m.moveEngine];
-    const int minutes = (e.workTime + 2) / 3;
+    const int minutes = wholeMinutes(e.workTime);
     if (e.watering && e.workTime > 0) {
         g.console.CompletionTime(minutes, "Watering");
         return true;
@@ -342,9 +343,7 @@ void orderWithinPlace(Game& g, LocationId place) {
     const bool loneEngine = l.occState == occEmpty && l.kind != kindShedRoad && l.kind != kindServicePoint &&
                             isRealEngine(m.moveEngine) && !isDieselUnit(s, m.moveEngine) &&
                             m.secondEngine == 0;
-    int engines = 0;
-    for (int p = 1; p <= 4; ++p) engines += isRealEngine(l.locoAt[p]) ? 1 : 0;
-    if (!loneEngine || engines != 1 || l.busyTicks > 0) return g.console.NotPossible();
+    if (!loneEngine || enginesAt(l).size() != 1 || l.busyTicks > 0) return g.console.NotPossible();
     // The berth holds the engine at the other end until the change is done.
     keepContentsInBerth(s, place);
     Location& berth = s.locations[incomingBerth(place)];
@@ -361,12 +360,10 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     Console& c = g.console;
     if (s.locations[to].kind == kindEntryPoint) ++to;
     const Location& l = s.locations[from];
-    bool engines = false;
-    for (int p = 1; p <= 4; ++p) engines = engines || isRealEngine(l.locoAt[p]);
-    if (!engines) {
+    if (enginesAt(l).empty()) {
         const Location& berth = s.locations[incomingBerth(from)];
         if (l.occState == occComingIn && berth.occState == occDeparture &&
-            s.departures[berth.occupant].trainType < 6)
+            isCallingTrain(s.departures[berth.occupant].trainType))
             c.ShowNotice("This train calls at " + groupName(l.group));
         else if (l.occState == occComingIn || l.occState == occEngineComingIn)
             c.ShowNotice("Please wait for the move to be completed");
@@ -396,7 +393,8 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
         return false;
     }
     if (target.kind == kindShedRoad || target.kind == kindServicePoint || target.kind == kindTurntable) {
-        const bool lightArrivalInGroup = l.occState == occArrival && s.arrivals[l.occupant].trainType == 8 &&
+        const bool lightArrivalInGroup = l.occState == occArrival &&
+                                         isLightEngine(s.arrivals[l.occupant].trainType) &&
                                          s.arrivals[l.occupant].group == target.group;
         if ((g.move.withTrain || g.move.secondEngine != 0) && !lightArrivalInGroup) {
             c.ShowNotice("Only a single engine may be moved to " + code(s, to));

@@ -1,6 +1,7 @@
 #include "world/berths.h"
 
 #include "world/game_state.h"
+#include "world/loco_places.h"
 
 namespace wm {
 
@@ -38,10 +39,7 @@ void keepContentsInBerth(GameState& state, LocationId place) {
 void mergeIncomingBerth(GameState& state, LocationId place) {
     Location& l = state.locations[place];
     copyContents(state.locations[incomingBerth(place)], l);
-    for (int p = 1; p <= 4; ++p) {
-        const LocoIndex engine = l.locoAt[p];
-        if (engine > 0 && engine != noEngine) state.locos[engine].where = place;
-    }
+    for (const StandingEngine& here : enginesAt(l)) state.locos[here.engine].where = place;
     clearLocation(state, incomingBerth(place));
 }
 

@@ -7,6 +7,7 @@
 #include "world/loco_places.h"
 #include "world/lookups.h"
 #include "world/sheds.h"
+#include "world/ticks.h"
 
 #include <string>
 
@@ -22,7 +23,6 @@ constexpr int noLateAllowance = 999;
 constexpr int servicingBaseTicks = 360; // two hours
 constexpr int repairBaseTicks = 180;    // one hour
 constexpr int outOfUseTicks = 6000;
-constexpr int ticksPerMinute = 3;
 
 bool numberTaken(const GameState& state, std::string_view number) {
     for (LocoIndex engine = 1; engine <= state.locoCount; ++engine)

@@ -40,7 +40,7 @@ int groupOfLocation(LocationId id) {
     return 0;
 }
 
-void addLocation(GameState& state, int kind, int locoSlots, int length, std::string_view code) {
+void addLocation(GameState& state, LocationKind kind, int locoSlots, int length, std::string_view code) {
     const LocationId id = ++state.locationCount;
     Location& place = state.locations[id];
     place = Location{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/capacities.h"
+#include "world/records.h"
 
 #include <string_view>
 
@@ -13,7 +14,7 @@ inline constexpr std::string_view unnamedPlaceCode = "aaa";
 
 // Appends the next location with the given kind, engine places, length and code (cut to three characters),
 // at rest and empty; its screen and group follow from its id.
-void addLocation(GameState& state, int kind, int locoSlots, int length, std::string_view code);
+void addLocation(GameState& state, LocationKind kind, int locoSlots, int length, std::string_view code);
 
 // Builds the whole location table: the layout's places in id order, then the fillers up to 401, which
 // include the second berths 201..400.

@@ -9,7 +9,6 @@ namespace wm {
 namespace {
 
 constexpr int mostLocoSlots = 4;
-constexpr int occMoveUnderWay = 10; // engines of such a place are in transit, so where may differ
 
 // The number of engine places, kept within the four the record holds.
 int slotsOf(const Location& location) {
@@ -17,6 +16,20 @@ int slotsOf(const Location& location) {
 }
 
 } // namespace
+
+EnginesHere enginesAt(const Location& location) {
+    EnginesHere here;
+    for (int k = 1; k <= mostLocoSlots; ++k)
+        if (isRealEngine(location.locoAt[k]))
+            here.standing[static_cast<std::size_t>(here.count++)] = {k, location.locoAt[k]};
+    return here;
+}
+
+bool standsAt(const Location& location, LocoIndex engine) {
+    for (const StandingEngine& here : enginesAt(location))
+        if (here.engine == engine) return true;
+    return false;
+}
 
 void pushLocoFront(GameState& state, LocationId place, LocoIndex engine) {
     Location& location = state.locations[place];
@@ -83,7 +96,8 @@ void syncAllLocoWhere(GameState& state) {
 bool locoWhereMismatch(const GameState& state, LocationId place, bool callerDefault) {
     if (place > placeCount) return callerDefault;
     const Location& location = state.locations[place];
-    if (location.occState == occMoveUnderWay) return callerDefault;
+    // The engines of a place a move passes through are in transit, so their where may differ.
+    if (location.occState == occPassingThrough) return callerDefault;
     for (int k = 1; k <= mostLocoSlots; ++k) {
         const LocoIndex engine = location.locoAt[k];
         if (engine != 0 && state.locos[engine].where != place) return true;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "world/capacities.h"
+#include "world/records.h"
+
+#include <array>
 
 namespace wm {
 
@@ -8,6 +11,30 @@ struct GameState;
 
 // The engine places of a place are numbered 1..locoSlots from its low-id end; places 1-2 form the low end
 // and 3-4 the high end of a four-place road.
+
+// A real engine of a place and the engine place it stands in.
+struct StandingEngine {
+    int place = 0;
+    LocoIndex engine = 0;
+};
+
+// The real engines of a place, low-id end first.
+struct EnginesHere {
+    std::array<StandingEngine, 4> standing{};
+    int count = 0;
+
+    const StandingEngine* begin() const { return standing.data(); }
+    const StandingEngine* end() const { return standing.data() + count; }
+    bool empty() const { return count == 0; }
+    int size() const { return count; }
+    const StandingEngine& front() const { return standing[0]; }
+    const StandingEngine& back() const { return standing[static_cast<std::size_t>(count - 1)]; }
+};
+
+EnginesHere enginesAt(const Location& location);
+
+// A real engine stands in one of the place's engine places.
+bool standsAt(const Location& location, LocoIndex engine);
 
 // Every engine moves one place towards the high end and the engine takes place 1; the caller makes sure the
 // last place was free.

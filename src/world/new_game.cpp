@@ -6,6 +6,7 @@
 #include "world/lookups.h"
 #include "world/placements.h"
 #include "world/rakes.h"
+#include "world/reference_tables.h"
 #include "world/timetable_data.h"
 #include "world/train_builders.h"
 
@@ -179,7 +180,8 @@ void buildWatchList(GameState& state) {
     state.watchCount = 0;
     for (int k = 1; k <= state.departureCount && state.watchCount < watchListCapacity; ++k) {
         const Departure& departure = state.departures[static_cast<std::size_t>(k)];
-        if (departure.portionCount != 0 || departure.state == departureGone || departure.trainType != 8)
+        if (departure.portionCount != 0 || departure.state == departureGone ||
+            !isLightEngine(departure.trainType))
             continue;
         if (throughArrival(state, k) != 0) continue;
         if (isPilotDuty(departure)) continue;

@@ -5,6 +5,7 @@
 #include "world/lookups.h"
 #include "world/rakes.h"
 #include "world/route_compatibility.h"
+#include "world/ticks.h"
 #include "world/train_builders.h"
 
 #include <string>
@@ -20,7 +21,6 @@ constexpr int latestWorkMinutes = 710;
 constexpr int workSpread = 25;
 constexpr int wrongGroupCredit = 90;
 constexpr int shortestRestartMinutes = 5;
-constexpr int ticksPerMinute = 3;
 
 // Minutes of work for traffic that goes to no real departure.
 int unboundWorkBase(int trafficType) {

@@ -111,23 +111,41 @@ enum PortionState : int {
 
 // A place of the layout (ids 1..200) or the second berth of one (id + 200), which holds an incoming move.
 struct Location {
-    int kind = 0;        // LocationKind
+    LocationKind kind = kindEntryPoint;
     int locoSlots = 0;   // how many engines can stand there, 1..4
     int length = 0;      // size figure of the layout table; no rule reads it
     ShortString<3> code; // what the player types; "aaa" for a place that cannot be named
     int group = 0;       // route-code group, 0 none; a departure is formed only in its own group
     int screen = 0;      // Screen that shows it
     std::array<LocoIndex, 5> locoAt{};    // engines in places 1..4, low-id end first; [0] unused; 0 free
-    int occState = 0;                     // OccState of the main occupant
+    OccState occState = occEmpty;         // what the main occupant is doing there
     int occupant = 0;                     // arrival, departure, portion or traffic, as occState says
     int occupant2 = 0;                    // a second train or rake sharing the place
-    int occState2 = 0;                    // OccState of occupant2
+    OccState occState2 = occEmpty;        // the same for occupant2
     int busyTicks = 0;                    // ticks until the movement under way here completes; 0 at rest
     std::array<int, 2> endFlag{};         // per LocationEnd: an engine at that end is coupled to the train
     std::array<int, 2> couplingTicks{};   // per end: ticks until the engine-to-train (un)coupling completes
     std::array<int, 2> enginePairFlag{};  // per end: the two engines at that end are coupled together
     std::array<int, 2> enginePairTicks{}; // per end: ticks until the engine-to-engine (un)coupling completes
 };
+
+// The engine place of an end next to the train, and the one beyond it.
+constexpr int innerPlace(int end) {
+    return end == highEnd ? 3 : 2;
+}
+constexpr int outerPlace(int end) {
+    return end == highEnd ? 4 : 1;
+}
+
+// The end an engine place (1..4) belongs to.
+constexpr int endOfPlace(int place) {
+    return place <= 2 ? lowEnd : highEnd;
+}
+
+// A real engine stands at the end, in either of its places.
+constexpr bool hasEngineAtEnd(const Location& location, int end) {
+    return isRealEngine(location.locoAt[innerPlace(end)]) || isRealEngine(location.locoAt[outerPlace(end)]);
+}
 
 // An engine of the day.
 struct Loco {

@@ -137,6 +137,9 @@ std::string_view trainTypeName(int trainType) {
 bool isPassengerTrain(int trainType) {
     return trainType >= 0 && trainType <= 4;
 }
+bool isCallingTrain(int trainType) {
+    return trainType >= 0 && trainType <= 5;
+}
 bool isFreightFamily(int trainType) {
     return trainType >= 8 && trainType <= 12;
 }

@@ -20,9 +20,19 @@ struct LocoClass {
 // Row 0..28 of the class table; an index outside it gives row 0, the wildcard "Any  ".
 const LocoClass& locoClass(int classIndex);
 
+// Train type predicates.
+bool isPassengerTrain(int trainType); // 0..4: must use a platform
+bool isCallingTrain(int trainType);   // 0..5: passenger and parcels trains, which call at places on the way
+bool isFreightFamily(int trainType);  // 8..12: queued apart from the passenger family 0..7 on a line
+bool isLightEngine(int trainType);    // 8: a light engine or a pilot duty
+bool isTrafficTrain(int trainType);   // 9..12: carries Traffic
+bool isFullyFitted(int trainType);    // 9
+bool isUnbraked(int trainType);       // 12
+bool takesNoTraffic(int trainType);   // 6 and 11
+
 // The class's power for a train of the type: freight power for light engines and freight trains.
 inline int powerFor(const LocoClass& c, int trainType) {
-    return trainType > 7 ? c.freightPower : c.passengerPower;
+    return isFreightFamily(trainType) ? c.freightPower : c.passengerPower;
 }
 
 // Classes 0..6 (the wildcard, the diesel unit and the tank engines) show no facing marker and are exempt
@@ -34,15 +44,6 @@ std::string_view routeCode(int code);
 
 // Listing name of train type 0..12; empty outside that range.
 std::string_view trainTypeName(int trainType);
-
-// Train type predicates.
-bool isPassengerTrain(int trainType); // 0..4: must use a platform
-bool isFreightFamily(int trainType);  // 8..12: queued apart from the passenger family 0..7 on a line
-bool isLightEngine(int trainType);    // 8: a light engine or a pilot duty
-bool isTrafficTrain(int trainType);   // 9..12: carries Traffic
-bool isFullyFitted(int trainType);    // 9
-bool isUnbraked(int trainType);       // 12
-bool takesNoTraffic(int trainType);   // 6 and 11
 
 // Name of traffic type 0..13; empty outside that range.
 std::string_view trafficTypeName(int trafficType);

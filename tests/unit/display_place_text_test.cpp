@@ -174,17 +174,17 @@ TEST_F(DepartureAtPlatform, AnEngineBeingCoupledShowsItsEndInMagenta) {
 }
 
 TEST_F(LocationLine, MovementsShowWhatIsUnderWay) {
-    place(SC1).occState = 5;
+    place(SC1).occState = occComingIn;
     draw(SC1);
     EXPECT_EQ(text(col + 5, row, 7), "coming ");
     EXPECT_EQ(at(6).text, palette::HighlightText);
-    place(SC1).occState = 10;
+    place(SC1).occState = occPassingThrough;
     draw(SC1);
     EXPECT_EQ(text(col + 5, row, 7), "through");
-    place(SC1).occState = 7;
+    place(SC1).occState = occLeavingLight;
     draw(SC1);
     EXPECT_EQ(text(col + 5, row, 7), "moving ");
-    place(SC1).occState = 9;
+    place(SC1).occState = occWorkInProgress;
     draw(SC1);
     EXPECT_EQ(text(col + 5, row, 7), "oddity ");
 }
@@ -239,21 +239,21 @@ TEST_F(CompactLine, AnEmptyRunningLineIsTrackWithItsCodeOnTheSideItRunsTo) {
 }
 
 TEST_F(CompactLine, TrainsPassingShowTheirDirection) {
-    place(DF1).occState = 10;
+    place(DF1).occState = occPassingThrough;
     place(DF1 + 200).occState = occDeparture;
     place(DF1 + 200).occupant = newDeparture(600, 2, 15, 0); // runs down
     draw(DF1, down);
     EXPECT_EQ(text(col, row, 10), "DF1--<<---");
     EXPECT_EQ(cell(col + 3, row).lineColour, palette::Red);
 
-    place(UF1).occState = 10;
+    place(UF1).occState = occPassingThrough;
     place(UF1 + 200).occState = occDeparture;
     place(UF1 + 200).occupant = newDeparture(600, 20, 15, 0); // runs up
     draw(UF1, up);
     EXPECT_EQ(text(col, row, 10), "--->>--UF1");
 
     // A train passing a yard road that runs neither way is shunting; its code stays on the right.
-    place(UY5).occState = 10;
+    place(UY5).occState = occPassingThrough;
     place(UY5 + 200).occState = occStock;
     place(UY5 + 200).occupant = newPortion(portionStanding);
     draw(UY5, {directionNone, LabelSide::Right});
@@ -340,7 +340,7 @@ TEST_F(PlaceTextTest, TurntableIndicatorFollowsTheEngineOnIt) {
     EXPECT_EQ(indicator(), "<--");
     state().locos[e].facing = 1;
     EXPECT_EQ(indicator(), "-->");
-    place(LTT).occState = 9;
+    place(LTT).occState = occWorkInProgress;
     place(LTT).busyTicks = 6;
     EXPECT_EQ(indicator(), "<->");
     EXPECT_EQ(cell(col, row).text, palette::Magenta);

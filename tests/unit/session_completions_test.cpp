@@ -56,7 +56,7 @@ TEST_F(Completions, ACountdownCompletesOnceWhenItReachesZero) {
     Location& berth = s().locations[incomingBerth(road)];
     berth.locoAt[1] = 3;
     s().locos[3].where = incomingBerth(road);
-    s().locations[road].occState = 6;
+    s().locations[road].occState = occEngineComingIn;
     s().locations[road].busyTicks = 2;
     tick();
     EXPECT_EQ(s().locations[road].locoAt[1], 0);
@@ -78,7 +78,7 @@ TEST_F(Completions, AnEngineEnteringAShedRoadAtTheLowEndPushesTheOthersUp) {
     Location& berth = s().locations[incomingBerth(road)];
     berth.locoAt = {0, 3, 1, 2, 0};
     s().locos[3].where = incomingBerth(road);
-    s().locations[road].occState = 6;
+    s().locations[road].occState = occEngineComingIn;
     s().locations[road].busyTicks = 1;
     tick();
     const Location& l = s().locations[road];
@@ -93,7 +93,7 @@ TEST_F(Completions, AnEngineLeavingAShedRoadLetsTheOthersCloseUp) {
     s().locations[road].locoAt = {0, 1, 2, 3, 0};
     for (int e : {1, 2, 3}) s().locos[e].where = road;
     s().locos[1].where = 77; // the first engine has gone
-    s().locations[road].occState = 7;
+    s().locations[road].occState = occLeavingLight;
     s().locations[road].busyTicks = 1;
     tick();
     EXPECT_EQ(s().locations[road].locoAt, (std::array<LocoIndex, 5>{0, 2, 3, 0, 0}));
@@ -104,7 +104,7 @@ TEST_F(Completions, ATurntableTurnsItsEngine) {
     ASSERT_NE(table, 0);
     s().locations[table].locoAt[1] = 5;
     s().locos[5].facing = 0;
-    s().locations[table].occState = 9;
+    s().locations[table].occState = occWorkInProgress;
     s().locations[table].busyTicks = 1;
     tick();
     EXPECT_EQ(s().locos[5].facing, 1);
@@ -116,7 +116,7 @@ TEST_F(Completions, AnEngineNeedingCoalStartsCoalingAndSaysWhenThereIsNoCoal) {
     const LocationId coaling = 37;
     s().locos[4].condition = conditionNeedsCoal;
     s().locations[incomingBerth(coaling)].locoAt[1] = 4;
-    s().locations[coaling].occState = 6;
+    s().locations[coaling].occState = occEngineComingIn;
     s().locations[coaling].busyTicks = 1;
     tick();
     EXPECT_EQ(s().locations[coaling].locoAt[1], 4);
@@ -138,7 +138,7 @@ TEST_F(Completions, AnArrivalComingIntoAPlatformWaitsBeforeItIsReadyAndStaysTher
     berth.occState = occArrival;
     berth.occupant = a;
     berth.locoAt[2] = 1;
-    s().locations[platform].occState = 5;
+    s().locations[platform].occState = occComingIn;
     s().locations[platform].busyTicks = 1;
     game->clock.quietTicks = 2;
     tick();
@@ -157,7 +157,7 @@ TEST_F(Completions, AnArrivalComingIntoAPlatformWaitsBeforeItIsReadyAndStaysTher
 
 TEST_F(Completions, AThroughMovementLeavesNothingBehind) {
     const LocationId running = 58;
-    s().locations[running].occState = 10;
+    s().locations[running].occState = occPassingThrough;
     s().locations[running].occupant = 3;
     s().locations[incomingBerth(running)].occState = occDeparture;
     s().locations[running].busyTicks = 1;
@@ -193,7 +193,7 @@ TEST_F(Completions, ADepartureLeavingByTheExitSendsItsEngineBackOnItsReturnArriv
     berth.occState = occDeparture;
     berth.occupant = d;
     berth.locoAt[2] = 6;
-    s().locations[exit].occState = 5;
+    s().locations[exit].occState = occComingIn;
     s().locations[exit].busyTicks = 1;
     tick();
     EXPECT_EQ(s().departures[d].state, departureGone);

@@ -145,7 +145,7 @@ TEST_F(PlaceOrders, AMoveNeedsAnEngineAReachablePlaceAndAFreeEngine) {
 TEST_F(PlaceOrders, AMoveWaitsWhileSomethingIsComingIn) {
     const LocationId platform = 98;
     stand(platform, 3, 1);
-    s().locations[platform].occState = 5;
+    s().locations[platform].occState = occComingIn;
     s().locations[platform].busyTicks = 4;
     LocationId to = 131;
     EXPECT_FALSE(CheckMove(*game, platform, to));

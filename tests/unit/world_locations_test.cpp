@@ -223,12 +223,52 @@ TEST_F(WorldLocoPlaces, MismatchIsFoundExceptAtSecondBerthsAndPlacesMidMove) {
     EXPECT_FALSE(locoWhereMismatch(*state, 44, true));
     state->locos[1].where = 244;
     EXPECT_TRUE(locoWhereMismatch(*state, 44, false));
-    at(44).occState = 10;
+    at(44).occState = occPassingThrough;
     EXPECT_FALSE(locoWhereMismatch(*state, 44, false));
     EXPECT_TRUE(locoWhereMismatch(*state, 44, true));
     at(244).locoAt[1] = 2;
     EXPECT_FALSE(locoWhereMismatch(*state, 244, false));
     EXPECT_TRUE(locoWhereMismatch(*state, 244, true));
+}
+
+} // namespace
+} // namespace wm
+
+namespace wm {
+namespace {
+
+TEST(WorldEnds, EachEndHasItsPlaceNextToTheTrainAndOneBeyond) {
+    EXPECT_EQ(outerPlace(lowEnd), 1);
+    EXPECT_EQ(innerPlace(lowEnd), 2);
+    EXPECT_EQ(innerPlace(highEnd), 3);
+    EXPECT_EQ(outerPlace(highEnd), 4);
+    for (int place = 1; place <= 4; ++place) {
+        const int end = endOfPlace(place);
+        EXPECT_TRUE(place == innerPlace(end) || place == outerPlace(end)) << place;
+    }
+}
+
+TEST(WorldEnds, AnEndHasAnEngineOnlyWhenARealEngineStandsInOneOfItsPlaces) {
+    Location l;
+    l.locoAt[4] = noEngine;
+    EXPECT_FALSE(hasEngineAtEnd(l, highEnd));
+    l.locoAt[1] = 7;
+    EXPECT_TRUE(hasEngineAtEnd(l, lowEnd));
+    EXPECT_FALSE(hasEngineAtEnd(l, highEnd));
+}
+
+TEST(WorldEnds, TheEnginesOfAPlaceComeLowEndFirstWithTheirPlacesAndNoEngineLeftOut) {
+    Location l;
+    l.locoAt = {0, 0, 12, noEngine, 5};
+    const EnginesHere here = enginesAt(l);
+    ASSERT_EQ(here.size(), 2);
+    EXPECT_EQ(here.front().place, 2);
+    EXPECT_EQ(here.front().engine, 12);
+    EXPECT_EQ(here.back().place, 4);
+    EXPECT_EQ(here.back().engine, 5);
+    EXPECT_TRUE(standsAt(l, 5));
+    EXPECT_FALSE(standsAt(l, noEngine));
+    EXPECT_TRUE(enginesAt(Location{}).empty());
 }
 
 } // namespace

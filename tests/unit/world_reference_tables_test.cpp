@@ -65,6 +65,11 @@ TEST(WorldReferenceTables, TrainTypeFamilies) {
     EXPECT_TRUE(trainTypeName(13).empty());
 }
 
+TEST(WorldReferenceTables, PassengerAndParcelsTrainsCallOnTheWayAndNoOthers) {
+    for (int t = 0; t < trainTypeCount; ++t)
+        EXPECT_EQ(isCallingTrain(t), isPassengerTrain(t) || trainTypeName(t) == "Parcels") << t;
+}
+
 TEST(WorldReferenceTables, ConditionLetters) {
     std::string letters;
     for (int c = 0; c < conditionCount; ++c) letters += conditionLetter(c);

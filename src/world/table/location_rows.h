@@ -12,7 +12,7 @@ namespace wm::table {
 struct LocationRow {
     int id;
     std::string_view code;
-    int kind;   // LocationKind
+    LocationKind kind;
     int length; // size figure of the layout; no rule reads it
 };
 
