@@ -5,10 +5,10 @@
 #include <map>
 #include <sstream>
 
-#include "display/screens.h"
 #include "drive/headless_target.h"
 #include "drive/state_json.h"
 #include "session/ask_location.h"
+#include "session/layout_screens.h"
 
 namespace wm {
 
