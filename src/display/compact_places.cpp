@@ -11,7 +11,7 @@ CompactPlaces CompactPlaces::parse(std::string_view text, std::string_view sourc
         if (row.fields.size() != 3) failDataRow(source, row.line, "a row is: code, direction, label");
         const std::string& code = row.fields[0];
         if (code.size() != 3 || code == unnamedPlaceCode)
-            failDataRow(source, row.line, "\"" + code + "\" is not the code of a named place");
+            failDataRow(source, row.line, quoted(code) + " is not the code of a named place");
         CompactStyle style;
         const std::string& direction = row.fields[1];
         if (direction == "down")
@@ -21,7 +21,7 @@ CompactPlaces CompactPlaces::parse(std::string_view text, std::string_view sourc
         else if (direction == "none")
             style.direction = directionNone;
         else
-            failDataRow(source, row.line, "direction \"" + direction + "\" is not down, up or none");
+            failDataRow(source, row.line, "direction " + quoted(direction) + " is not down, up or none");
         const std::string& label = row.fields[2];
         if (label == "left")
             style.side = LabelSide::Left;
@@ -30,19 +30,18 @@ CompactPlaces CompactPlaces::parse(std::string_view text, std::string_view sourc
         else if (label == "direction")
             style.side = LabelSide::ByDirection;
         else
-            failDataRow(source, row.line, "label \"" + label + "\" is not left, right or direction");
+            failDataRow(source, row.line, "label " + quoted(label) + " is not left, right or direction");
         if (!table.styles_.emplace(code, style).second)
-            failDataRow(source, row.line, "\"" + code + "\" listed twice");
+            failDataRow(source, row.line, quoted(code) + " listed twice");
     }
     return table;
 }
 
 const CompactPlaces& CompactPlaces::standard() {
-    static const CompactPlaces table = [] {
-        const std::string name = "display/compact_places.txt";
-        return parse(readDataFile(name), dataFilePath(name));
-    }();
-    return table;
+    static DataTableCache<CompactPlaces> table;
+    constexpr std::string_view name = "display/compact_places.txt";
+    return table.get(
+        {name}, [&](const std::vector<std::string>& texts) { return parse(texts[0], dataFilePath(name)); });
 }
 
 CompactStyle CompactPlaces::style(std::string_view code) const {

@@ -8,24 +8,23 @@ namespace wm {
 
 namespace {
 constexpr std::string_view hotspotsFile = "track/hotspots.txt";
-}
+constexpr int screenColumns = 100;
+constexpr int screenRows = 32;
+constexpr int highestCode = 9999; // place ids, screen codes 601..605 and menu codes
+} // namespace
 
 HotspotTable HotspotTable::parse(std::string_view text, std::string_view source) {
     HotspotTable table;
     for (const DataRow& row : splitDataTable(text, source)) {
         if (row.fields.size() != 7)
             failDataRow(source, row.line, "a row is: group, name, code, column, row, width, height");
-        const int group = dataInteger(source, row, 0);
-        const int code = dataInteger(source, row, 2);
-        const int column = dataInteger(source, row, 3);
-        const int line = dataInteger(source, row, 4);
-        const int width = dataInteger(source, row, 5);
-        const int height = dataInteger(source, row, 6);
-        if (group < keyMenuGroup || group >= groupCount)
-            failDataRow(source, row.line, "group " + std::to_string(group) + " is none of 2..9");
-        if (code < 1) failDataRow(source, row.line, "a region's code is 1 or more");
-        if (width < 1 || height < 1 || column < 1 || line < 1 || column + width - 1 > 100 ||
-            line + height - 1 > 32)
+        const int group = dataNumber(source, row, 0, "group", keyMenuGroup, groupCount - 1);
+        const int code = dataNumber(source, row, 2, "code", 1, highestCode);
+        const int column = dataNumber(source, row, 3, "column", 1, screenColumns);
+        const int line = dataNumber(source, row, 4, "row", 1, screenRows);
+        const int width = dataNumber(source, row, 5, "width", 1, screenColumns);
+        const int height = dataNumber(source, row, 6, "height", 1, screenRows);
+        if (column + width - 1 > screenColumns || line + height - 1 > screenRows)
             failDataRow(source, row.line, "the region does not lie within the 100 by 32 cells");
         table.add(group, column, line, width, height, code);
     }
@@ -46,8 +45,10 @@ int HotspotTable::hitTest(int group, int column, int row) const {
 }
 
 const HotspotTable& BuildHotspots() {
-    static const HotspotTable table = HotspotTable::parse(readDataFile(hotspotsFile), hotspotsFile);
-    return table;
+    static DataTableCache<HotspotTable> table;
+    return table.get({hotspotsFile}, [](const std::vector<std::string>& texts) {
+        return HotspotTable::parse(texts[0], hotspotsFile);
+    });
 }
 
 int HitTest(int group, int column, int row) {

@@ -15,6 +15,9 @@ namespace wm {
 namespace {
 
 constexpr int bodyRows = 26; // rows 27..32 belong to the key menu and the message lines
+constexpr int screenColumns = 100;
+constexpr int screenRows = 32;
+constexpr int highestPlace = 400;
 
 struct Point {
     int x = 0, row = 0; // x: the border after column x (0 is the screen's left edge)
@@ -50,9 +53,32 @@ void needFields(std::string_view source, const DataRow& row, std::size_t least, 
 Point parsePoint(std::string_view source, const DataRow& row, std::size_t field) {
     const std::string& text = row.fields.at(field);
     const auto comma = text.find(',');
-    if (comma == std::string::npos) failDataRow(source, row.line, "\"" + text + "\" is not column,row");
-    DataRow pair{row.line, {text.substr(0, comma), text.substr(comma + 1)}};
-    return {dataInteger(source, pair, 0), dataInteger(source, pair, 1)};
+    if (comma == std::string::npos) failDataRow(source, row.line, quoted(text) + " is not column,row");
+    const std::string_view whole = text;
+    return {numberIn(source, row.line, whole.substr(0, comma), "column", 0, screenColumns),
+            numberIn(source, row.line, whole.substr(comma + 1), "row", 1, bodyRows)};
+}
+
+int column(std::string_view source, const DataRow& row, std::size_t field) {
+    return dataNumber(source, row, field, "column", 1, screenColumns);
+}
+
+int screenRow(std::string_view source, const DataRow& row, std::size_t field) {
+    return dataNumber(source, row, field, "row", 1, screenRows);
+}
+
+int width(std::string_view source, const DataRow& row, std::size_t field) {
+    return dataNumber(source, row, field, "width", 1, screenColumns);
+}
+
+int section(std::string_view source, const DataRow& row, std::size_t field) {
+    return dataNumber(source, row, field, "section", 0, sectionCount);
+}
+
+// Text drawn from its column must end within the screen's width.
+void needFits(std::string_view source, const DataRow& row, int column, std::size_t length) {
+    if (column - 1 + static_cast<long long>(length) > screenColumns)
+        failDataRow(source, row.line, "the text runs past column 100");
 }
 
 // What stage one reads besides the finished parts of the plan: where junctions lie and how links bend.
@@ -71,47 +97,54 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
         const std::string& kind = row.fields[0];
         if (kind == "title") {
             needFields(source, row, 3, "title, column, text");
-            plan.title = {dataInteger(source, row, 1), 1, rowText(row, 2)};
+            plan.title = {column(source, row, 1), 1, rowText(row, 2)};
+            needFits(source, row, plan.title.column, plan.title.text.size());
         } else if (kind == "panel") {
             needFields(source, row, 6, "panel, column, row, width, code, lines...");
-            NavigationPanel panel{dataInteger(source, row, 1),
-                                  dataInteger(source, row, 2),
-                                  dataInteger(source, row, 3),
-                                  dataInteger(source, row, 4),
-                                  {}};
-            for (std::size_t i = 5; i < row.fields.size(); ++i) panel.lines.push_back(row.fields[i]);
-            if (panel.code < firstScreenLink || panel.code > firstScreenLink + 4)
-                failDataRow(source, row.line, "a panel leads to a screen code 601..605");
+            NavigationPanel panel{
+                column(source, row, 1),
+                screenRow(source, row, 2),
+                width(source, row, 3),
+                dataNumber(source, row, 4, "screen code", firstScreenLink, firstScreenLink + 4),
+                {}};
+            needFits(source, row, panel.column, static_cast<std::size_t>(panel.width));
+            for (std::size_t i = 5; i < row.fields.size(); ++i) {
+                panel.lines.push_back(row.fields[i]);
+                needFits(source, row, panel.column, row.fields[i].size());
+            }
+            if (panel.row - 1 + static_cast<long long>(panel.lines.size()) > screenRows)
+                failDataRow(source, row.line, "the panel runs past row 32");
             plan.panels.push_back(panel);
         } else if (kind == "label") {
             needFields(source, row, 4, "label, column, row, text");
-            plan.labels.push_back(
-                {dataInteger(source, row, 1), dataInteger(source, row, 2), rowText(row, 3)});
+            plan.labels.push_back({column(source, row, 1), screenRow(source, row, 2), rowText(row, 3)});
+            needFits(source, row, plan.labels.back().column, plan.labels.back().text.size());
         } else if (kind == "bar") {
             needFields(source, row, 4, "bar, column, row, width");
-            plan.bars.push_back(
-                {dataInteger(source, row, 1), dataInteger(source, row, 2), dataInteger(source, row, 3)});
+            plan.bars.push_back({column(source, row, 1), screenRow(source, row, 2), width(source, row, 3)});
+            needFits(source, row, plan.bars.back().column, static_cast<std::size_t>(plan.bars.back().width));
         } else if (kind == "staff") {
             needFields(source, row, 3, "staff, column, row");
-            plan.staff.push_back({dataInteger(source, row, 1), dataInteger(source, row, 2), "Staff"});
+            plan.staff.push_back({column(source, row, 1), screenRow(source, row, 2), "Staff"});
+            needFits(source, row, plan.staff.back().column, plan.staff.back().text.size());
         } else if (kind == "spot") {
             needFields(source, row, 8,
                        "spot, code, id, column, row, width, form, section [, section2] [, label]");
             PlaceSpot spot;
             spot.screen = plan.screen;
-            spot.location = dataInteger(source, row, 2);
-            spot.column = dataInteger(source, row, 3);
-            spot.row = dataInteger(source, row, 4);
-            spot.width = dataInteger(source, row, 5);
+            spot.location = dataNumber(source, row, 2, "place", 1, highestPlace);
+            spot.column = column(source, row, 3);
+            spot.row = screenRow(source, row, 4);
+            spot.width = width(source, row, 5);
             const auto form = std::find_if(std::begin(formNames), std::end(formNames),
                                            [&](const FormName& f) { return f.name == row.fields[6]; });
             if (form == std::end(formNames))
-                failDataRow(source, row.line, "unknown form \"" + row.fields[6] + "\"");
+                failDataRow(source, row.line, "unknown form " + quoted(row.fields[6]));
             spot.form = form->form;
-            spot.section = dataInteger(source, row, 7);
+            spot.section = section(source, row, 7);
             std::size_t next = 8;
             if (row.fields.size() > next && isLocation(row.fields[next]))
-                spot.section2 = dataInteger(source, row, next++);
+                spot.section2 = section(source, row, next++);
             if (row.fields.size() > next && row.fields[next] != "rev") spot.label = row.fields[next++];
             if (row.fields.size() > next && row.fields[next] == "rev")
                 layout.reversed.insert(spot.location), ++next;
@@ -121,31 +154,38 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
         } else if (kind == "node") {
             needFields(source, row, 4, "node, name, column, row");
             if (!layout.nodes
-                     .emplace(
-                         row.fields[1],
-                         std::pair{Point{dataInteger(source, row, 2), dataInteger(source, row, 3)}, row.line})
+                     .emplace(row.fields[1],
+                              std::pair{Point{dataNumber(source, row, 2, "column", 0, screenColumns),
+                                              dataNumber(source, row, 3, "row", 1, bodyRows)},
+                                        row.line})
                      .second)
-                failDataRow(source, row.line, "junction " + row.fields[1] + " is placed twice");
+                failDataRow(source, row.line, "junction " + quoted(row.fields[1]) + " is placed twice");
         } else if (kind == "via") {
             needFields(source, row, 3, "via, first section, column,row ...");
             std::vector<Point> points;
             for (std::size_t i = 2; i < row.fields.size(); ++i) points.push_back(parsePoint(source, row, i));
-            layout.vias[dataInteger(source, row, 1)] = {points, row.line};
+            layout.vias[dataNumber(source, row, 1, "section", 1, sectionCount)] = {points, row.line};
         } else if (kind == "bend") {
             needFields(source, row, 3, "bend, first section, start or end");
             if (row.fields[2] != "start" && row.fields[2] != "end")
                 failDataRow(source, row.line, "a bend is at the start or the end");
-            layout.bendAtEnd[dataInteger(source, row, 1)] = {row.fields[2] == "end", row.line};
+            layout.bendAtEnd[dataNumber(source, row, 1, "section", 1, sectionCount)] = {
+                row.fields[2] == "end", row.line};
         } else if (kind == "crossover") {
             needFields(source, row, 8,
                        "crossover, column, row, upper left, upper right, lower left, lower right, "
                        "rising|falling|both");
-            Crossover x{dataInteger(source, row, 1), dataInteger(source, row, 2), dataInteger(source, row, 3),
-                        dataInteger(source, row, 4), dataInteger(source, row, 5), dataInteger(source, row, 6),
-                        row.fields[7] != "falling",  row.fields[7] != "rising"};
+            Crossover x{dataNumber(source, row, 1, "column", 1, screenColumns - 1),
+                        dataNumber(source, row, 2, "row", 1, bodyRows - 1),
+                        section(source, row, 3),
+                        section(source, row, 4),
+                        section(source, row, 5),
+                        section(source, row, 6),
+                        row.fields[7] != "falling",
+                        row.fields[7] != "rising"};
             layout.crossovers.emplace_back(x, row.line);
         } else {
-            failDataRow(source, row.line, "unknown row kind \"" + kind + "\"");
+            failDataRow(source, row.line, "unknown row kind " + quoted(kind));
         }
     }
 }
@@ -192,7 +232,7 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
     for (const PlaceSpot& spot : plan.spots) placed.emplace(spot.location, &spot);
     auto end = [&](const std::string& node, bool highEnd, Point& point) {
         if (isLocation(node)) {
-            const auto found = placed.find(std::atoi(node.c_str()));
+            const auto found = placed.find(std::stoi(node)); // links read it as a place id
             if (found != placed.end()) {
                 const PlaceSpot& s = *found->second;
                 if (layout.reversed.count(s.location)) highEnd = !highEnd;
@@ -285,7 +325,7 @@ void check(const ScreenPlan& plan, const Layout& layout, std::string_view source
                 fail("the bar at " + at + " lies under place " + std::to_string(s.location));
         for (const ScreenText& label : plan.labels)
             if (overlaps(bar, label.column, label.row, static_cast<int>(label.text.size())))
-                fail("the bar at " + at + " covers the label \"" + label.text + "\"");
+                fail("the bar at " + at + " covers the label " + quoted(label.text));
     }
     // A place's line and text are drawn over the track: track there would be lost under them.
     for (const TrackCell& cell : plan.track)
@@ -306,17 +346,16 @@ std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view s
     for (const DataRow& row : splitDataTable(text, source)) {
         if (row.fields.size() < 3) failDataRow(source, row.line, "a row is: low, high, sections [, use]");
         TrackLink link{row.line, row.fields[0], row.fields[1], {}};
+        for (const std::string& end : {link.low, link.high})
+            if (isLocation(end)) numberIn(source, row.line, end, "place", 0, highestPlace);
         if (row.fields[2] != "-") {
             std::string list = row.fields[2];
             std::size_t start = 0;
             while (start <= list.size()) {
                 const std::size_t comma = std::min(list.find(',', start), list.size());
-                DataRow one{row.line, {list.substr(start, comma - start)}};
-                const int section = dataInteger(source, one, 0);
-                if (section < 1 || section > sectionCount)
-                    failDataRow(source, row.line,
-                                "section " + std::to_string(section) + " is outside 1..520");
-                link.sections.push_back(section);
+                link.sections.push_back(numberIn(source, row.line,
+                                                 std::string_view(list).substr(start, comma - start),
+                                                 "section", 1, sectionCount));
                 start = comma + 1;
             }
         }
@@ -337,18 +376,20 @@ ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view s
 }
 
 const std::array<ScreenPlan, 5>& standardScreenPlans() {
-    static const std::array<ScreenPlan, 5> plans = [] {
-        const std::vector<TrackLink> links =
-            parseTrackLinks(readDataFile("track/links.txt"), "track/links.txt");
-        std::array<ScreenPlan, 5> made;
-        for (int screen = 0; screen < 5; ++screen) {
-            const std::string name = "track/screen" + std::to_string(screen) + ".txt";
-            made[static_cast<std::size_t>(screen)] =
-                parseScreenPlan(screen, readDataFile(name), name, links, BuildHotspots());
-        }
-        return made;
-    }();
-    return plans;
+    static DataTableCache<std::array<ScreenPlan, 5>> plans;
+    return plans.get({"track/screen0.txt", "track/screen1.txt", "track/screen2.txt", "track/screen3.txt",
+                      "track/screen4.txt", "track/links.txt", "track/hotspots.txt"},
+                     [](const std::vector<std::string>& texts) {
+                         const std::vector<TrackLink> links = parseTrackLinks(texts[5], "track/links.txt");
+                         std::array<ScreenPlan, 5> made;
+                         for (int screen = 0; screen < 5; ++screen) {
+                             const std::string name = "track/screen" + std::to_string(screen) + ".txt";
+                             made[static_cast<std::size_t>(screen)] =
+                                 parseScreenPlan(screen, texts[static_cast<std::size_t>(screen)], name, links,
+                                                 BuildHotspots());
+                         }
+                         return made;
+                     });
 }
 
 } // namespace wm

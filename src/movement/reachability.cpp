@@ -16,14 +16,7 @@ std::pair<int, int> idRange(std::string_view source, const DataRow& row, std::si
     const std::string& text = row.fields[field];
     const std::size_t dash = text.find('-');
     auto number = [&](std::string_view part) {
-        int value = -1;
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-        if (error != std::errc() || end != part.data() + part.size() || value < 0 ||
-            value > Reachability::maxId)
-            failDataRow(source, row.line,
-                        "\"" + text + "\" is no id or range of ids within 0.." +
-                            std::to_string(Reachability::maxId));
-        return value;
+        return numberIn(source, row.line, part, "location", 0, Reachability::maxId);
     };
     if (dash == std::string::npos) {
         const int id = number(text);
@@ -31,7 +24,7 @@ std::pair<int, int> idRange(std::string_view source, const DataRow& row, std::si
     }
     const int first = number(std::string_view(text).substr(0, dash));
     const int last = number(std::string_view(text).substr(dash + 1));
-    if (first > last) failDataRow(source, row.line, "range \"" + text + "\" runs backwards");
+    if (first > last) failDataRow(source, row.line, "range " + quoted(text) + " runs backwards");
     return {first, last};
 }
 
@@ -64,8 +57,9 @@ Reachability Reachability::parse(std::string_view text, std::string_view source)
 }
 
 const Reachability& Reachability::standard() {
-    static const Reachability set = parse(readDataFile(reachabilityFile), reachabilityFile);
-    return set;
+    static DataTableCache<Reachability> set;
+    return set.get({reachabilityFile},
+                   [](const std::vector<std::string>& texts) { return parse(texts[0], reachabilityFile); });
 }
 
 bool Reachability::canReach(int from, int to) const {

@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view viasFile = "track/route_vias.txt";
 constexpr std::string_view noRouteFile = "track/no_route.txt";
 constexpr std::string_view legsFile = "track/legs.txt";
+constexpr std::string_view reachabilityFile = "track/reachability.txt";
 
 struct FieldReader {
     std::string_view source;
@@ -20,12 +21,12 @@ struct FieldReader {
 
     [[noreturn]] void fail(const std::string& message) const { failDataRow(source, row.line, message); }
 
-    int number(std::string_view text) const {
-        int value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size())
-            fail("\"" + std::string(text) + "\" is not a whole number");
-        return value;
+    int id(std::string_view text) const {
+        return numberIn(source, row.line, text, "location", 0, Reachability::maxId);
+    }
+
+    int section(std::string_view text) const {
+        return numberIn(source, row.line, text, "section", 1, sectionCount);
     }
 
     // Ids and ranges a-b joined by commas.
@@ -34,12 +35,12 @@ struct FieldReader {
         for (std::string_view part : split(text, ',')) {
             const std::size_t dash = part.find('-');
             if (dash == std::string_view::npos) {
-                out.push_back(number(part));
+                out.push_back(id(part));
                 continue;
             }
-            const int first = number(part.substr(0, dash));
-            const int last = number(part.substr(dash + 1));
-            if (first > last) fail("range \"" + std::string(part) + "\" runs backwards");
+            const int first = id(part.substr(0, dash));
+            const int last = id(part.substr(dash + 1));
+            if (first > last) fail("range " + quoted(part) + " runs backwards");
             for (int id = first; id <= last; ++id) out.push_back(id);
         }
         return out;
@@ -51,10 +52,10 @@ struct FieldReader {
         for (std::string_view part : split(text, ',')) {
             const std::size_t dots = part.find("..");
             if (dots == std::string_view::npos) {
-                out.push_back(number(part));
+                out.push_back(section(part));
             } else {
-                const int first = number(part.substr(0, dots));
-                const int last = number(part.substr(dots + 2));
+                const int first = section(part.substr(0, dots));
+                const int last = section(part.substr(dots + 2));
                 const int step = first <= last ? 1 : -1;
                 for (int s = first; s != last + step; s += step) out.push_back(s);
             }
@@ -81,8 +82,8 @@ Leg parseLeg(std::string_view source, const DataRow& row) {
     const FieldReader read{source, row};
     if (row.fields.size() != 6) read.fail("a leg row is: from, to, sections, branch, flank, test");
     Leg leg;
-    leg.from = read.number(row.fields[0]);
-    leg.to = read.number(row.fields[1]);
+    leg.from = read.id(row.fields[0]);
+    leg.to = read.id(row.fields[1]);
     if (leg.from == leg.to) read.fail("a leg joins two different locations");
     leg.sections = read.sections(row.fields[2]);
     if (leg.sections.empty() || static_cast<int>(leg.sections.size()) > maxLegSections)
@@ -93,7 +94,7 @@ Leg parseLeg(std::string_view source, const DataRow& row) {
     } else if (branch == "return") {
         leg.branch = BranchAction::giveBack;
     } else if (branch != "-") {
-        read.fail("branch \"" + branch + "\" is none of take, return, -");
+        read.fail("branch " + quoted(branch) + " is none of take, return, -");
     }
     if (row.fields[4] != "-") {
         for (std::string_view group : FieldReader::split(row.fields[4], ';')) {
@@ -148,8 +149,7 @@ RouteTable RouteTable::parse(const Reachability& reachable, const Sources& sourc
         for (std::size_t field = 2; field < 4; ++field) {
             if (row.fields[field] == "-") continue;
             std::vector<int> via;
-            for (std::string_view id : FieldReader::split(row.fields[field], '+'))
-                via.push_back(read.number(id));
+            for (std::string_view id : FieldReader::split(row.fields[field], '+')) via.push_back(read.id(id));
             alternatives.push_back(std::move(via));
         }
         if (alternatives.empty() || row.fields[2] == "-") read.fail("a row names its intermediate locations");
@@ -199,12 +199,12 @@ RouteTable RouteTable::parse(const Reachability& reachable, const Sources& sourc
 }
 
 const RouteTable& RouteTable::standard() {
-    static const std::string vias = readDataFile(viasFile);
-    static const std::string noRoute = readDataFile(noRouteFile);
-    static const std::string legs = readDataFile(legsFile);
-    static const RouteTable table =
-        parse(Reachability::standard(), {vias, viasFile, noRoute, noRouteFile, legs, legsFile});
-    return table;
+    static DataTableCache<RouteTable> table;
+    return table.get({viasFile, noRouteFile, legsFile, reachabilityFile},
+                     [](const std::vector<std::string>& texts) {
+                         return parse(Reachability::standard(),
+                                      {texts[0], viasFile, texts[1], noRouteFile, texts[2], legsFile});
+                     });
 }
 
 const std::vector<Route>& RouteTable::routes(int from, int to) const {

@@ -4,20 +4,27 @@
 #include <exception>
 
 #include "console/settings.h"
-#include "session/layout_screens.h"
-#include "session/top_panel.h"
+#include "display/compact_places.h"
+#include "display/hotspots.h"
+#include "display/screen_plan.h"
+#include "movement/reachability.h"
+#include "movement/route_table.h"
 #include "session/approach_queues.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
+#include "session/layout_screens.h"
 #include "session/rule_outlet.h"
+#include "session/top_panel.h"
 #include "world/build_context.h"
 #include "world/data_file.h"
 #include "world/engine_builders.h"
+#include "world/engine_list.h"
 #include "world/location_table.h"
 #include "world/new_game.h"
 #include "world/sheds.h"
+#include "world/timetable_data.h"
 
 namespace wm {
 
@@ -73,8 +80,21 @@ BuildContext buildContext(Game& g) {
 }
 } // namespace
 
+void loadAllDataTables() {
+    loadedShedTable();
+    loadedEngineList();
+    BuildHotspots();
+    standardScreenPlans();
+    CompactPlaces::standard();
+    Reachability::standard();
+    RouteTable::standard();
+    for (int dayCode : {1, 6, 7}) loadedDayTimetable(dayFileName(dayCode));
+}
+
 bool BuildDayIndependentTables(Game& g) {
     try {
+        // Every table is read and checked now, so that no damaged file is first met during play.
+        loadAllDataTables();
         buildLocationTable(g.state);
         BuildContext context = buildContext(g);
         buildEngineTable(context);

@@ -10,8 +10,11 @@ struct GameState;
 
 /// The start-up reset of everything that is not the day's timetable.
 void ResetGameState(Game& game);
-/// The lines, locations and engines, which do not depend on the day; false (after the fatal box) when the
-/// game's data cannot be read.
+/// Reads and checks every table of the data folder, the three days' timetables included; a fault is a
+/// DataFileError naming the file and line.
+void loadAllDataTables();
+/// The lines, locations and engines, which do not depend on the day, after every data table is read; false
+/// (after the fatal box) when the game's data cannot be read or is damaged.
 bool BuildDayIndependentTables(Game& game);
 /// Builds the chosen day's tables and starting position.
 void SetUpNewGame(Game& game);

@@ -10,8 +10,59 @@
 
 namespace wm {
 
+namespace {
+constexpr std::size_t quotedLimit = 40;
+constexpr std::size_t messageLimit = 160; // whatever a message quotes, file:line stays in the fatal box
+
+std::string& dataFolder() {
+    static std::string folder;
+    return folder;
+}
+
+unsigned generation = 1;
+} // namespace
+
+unsigned detail::dataGeneration() {
+    return generation;
+}
+
+void useDataFolder(std::string folder) {
+    dataFolder() = std::move(folder);
+    dataFilesChanged();
+}
+
+void dataFilesChanged() {
+    ++generation;
+}
+
 void failDataRow(std::string_view source, int line, std::string_view message) {
-    throw DataFileError(std::string(source) + ":" + std::to_string(line) + ": " + std::string(message));
+    throw DataFileError(std::string(source) + ":" + std::to_string(line) + ": " +
+                        std::string(message.substr(0, messageLimit)));
+}
+
+std::string quoted(std::string_view text) {
+    if (text.size() <= quotedLimit) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, quotedLimit)) + "...\"";
+}
+
+int numberIn(std::string_view source, int line, std::string_view text, std::string_view column, int least,
+             int most) {
+    int value = 0;
+    const bool signAllowed = least < 0;
+    const bool signed_ = !text.empty() && text.front() == '-';
+    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if ((signed_ && !signAllowed) || problem != std::errc{} || end != text.data() + text.size() ||
+        value < least || value > most)
+        failDataRow(source, line,
+                    std::string(column) + " " + quoted(text) + " is not a whole number " +
+                        std::to_string(least) + ".." + std::to_string(most));
+    return value;
+}
+
+int dataNumber(std::string_view source, const DataRow& row, std::size_t field, std::string_view column,
+               int least, int most) {
+    if (field >= row.fields.size()) failDataRow(source, row.line, "the row has no " + std::string(column));
+    return numberIn(source, row.line, row.fields[field], column, least, most);
 }
 
 std::vector<DataRow> splitDataTable(std::string_view text, std::string_view source) {
@@ -49,7 +100,8 @@ std::vector<DataRow> splitDataTable(std::string_view text, std::string_view sour
 }
 
 std::string dataFilePath(std::string_view name) {
-    return std::string(WENDMOOR_DATA_DIR) + "/" + std::string(name);
+    const std::string& folder = dataFolder().empty() ? std::string(WENDMOOR_DATA_DIR) : dataFolder();
+    return folder + "/" + std::string(name);
 }
 
 std::string readDataFile(std::string_view name) {
@@ -59,15 +111,6 @@ std::string readDataFile(std::string_view name) {
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
-}
-
-int dataInteger(std::string_view source, const DataRow& row, std::size_t field) {
-    const std::string& text = row.fields.at(field);
-    int value = 0;
-    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (problem != std::errc{} || end != text.data() + text.size())
-        failDataRow(source, row.line, "\"" + text + "\" is not a whole number");
-    return value;
 }
 
 } // namespace wm

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,9 +31,55 @@ std::string readDataFile(std::string_view name);
 // Full path of a file of the data folder.
 std::string dataFilePath(std::string_view name);
 
+// Tests point the game at a damaged copy of the data folder; empty means the installed one. The game
+// itself never changes it.
+void useDataFolder(std::string folder);
+
+// Says the files of the data folder may have changed: each table reads its files again on its next use.
+void dataFilesChanged();
+
 [[noreturn]] void failDataRow(std::string_view source, int line, std::string_view message);
 
-// The field as a whole number; anything else is an error of the row.
-int dataInteger(std::string_view source, const DataRow& row, std::size_t field);
+// The text in quotes for a message, cut short so that a damaged field cannot flood it.
+std::string quoted(std::string_view text);
+
+// The whole field as a number within least..most; the column names it in the message. A sign is only
+// allowed where the column allows negative numbers.
+int dataNumber(std::string_view source, const DataRow& row, std::size_t field, std::string_view column,
+               int least, int most);
+
+// The same for a piece of a field (one of a list, one end of a pair).
+int numberIn(std::string_view source, int line, std::string_view text, std::string_view column, int least,
+             int most);
+
+namespace detail {
+unsigned dataGeneration();
+}
+
+// A table read from files of the data folder, kept until the files change. Reading again after
+// dataFilesChanged only parses when some file's text differs, so a test damaging one file re-checks just
+// the tables built from it; the names list every file a table depends on, even through another table.
+template <class Table>
+class DataTableCache {
+  public:
+    template <class Load>
+    const Table& get(std::initializer_list<std::string_view> names, Load load) {
+        if (table_ && generation_ == detail::dataGeneration()) return *table_;
+        std::vector<std::string> texts;
+        for (std::string_view name : names) texts.push_back(readDataFile(name));
+        if (!table_ || texts != texts_) {
+            table_.reset();
+            table_.emplace(load(texts));
+            texts_ = std::move(texts);
+        }
+        generation_ = detail::dataGeneration();
+        return *table_;
+    }
+
+  private:
+    std::optional<Table> table_;
+    std::vector<std::string> texts_;
+    unsigned generation_ = 0;
+};
 
 } // namespace wm

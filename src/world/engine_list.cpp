@@ -31,14 +31,14 @@ EngineRow splitRow(std::string_view source, const DataRow& row) {
                     "an engine row is: duty, class, four numbers (or draw prefix base range), shed");
     EngineRow engine;
     engine.line = row.line;
-    engine.duty = dataInteger(source, row, 0);
+    engine.duty = dataNumber(source, row, 0, "duty", 1, highestDuty);
     engine.className = row.fields[1];
     engine.shed = row.fields[6];
     if (row.fields[2] == drawKeyword) {
         engine.drawn = true;
         engine.prefix = row.fields[3];
-        engine.base = dataInteger(source, row, 4);
-        engine.range = dataInteger(source, row, 5);
+        engine.base = dataNumber(source, row, 4, "base", 0, 99);
+        engine.range = dataNumber(source, row, 5, "range", 1, 100);
         if (engine.prefix.size() != prefixLength)
             failDataRow(source, row.line, "a prefix has three characters");
         if (engine.base < 0 || engine.range < 1 || engine.base + engine.range > 100)
@@ -47,7 +47,7 @@ EngineRow splitRow(std::string_view source, const DataRow& row) {
         for (std::size_t k = 0; k < engine.candidates.size(); ++k) {
             engine.candidates[k] = row.fields[2 + k];
             if (engine.candidates[k].size() != numberLength || !allDigits(engine.candidates[k]))
-                failDataRow(source, row.line, "\"" + engine.candidates[k] + "\" is not a five-digit number");
+                failDataRow(source, row.line, quoted(engine.candidates[k]) + " is not a five-digit number");
         }
     }
     return engine;
@@ -59,8 +59,8 @@ void resolveRow(std::string_view source, EngineRow& engine, const ShedTable& she
     for (int index = 0; index < locoClassCount; ++index)
         if (locoClass(index).name == engine.className) engine.classIndex = index;
     if (engine.classIndex < 0)
-        failDataRow(source, engine.line, "no engine class \"" + engine.className + "\"");
-    if (!sheds.isKnown(engine.shed)) failDataRow(source, engine.line, "no shed \"" + engine.shed + "\"");
+        failDataRow(source, engine.line, "no engine class " + quoted(engine.className));
+    if (!sheds.isKnown(engine.shed)) failDataRow(source, engine.line, "no shed " + quoted(engine.shed));
 }
 
 // Stage 3: the list as a whole.
@@ -89,8 +89,8 @@ void checkList(std::string_view source, const EngineList& engines) {
         if (engine.drawn) {
             if (drawnRowsOfPrefix[engine.prefix] > engine.range)
                 failDataRow(source, engine.line,
-                            "more engines draw from prefix \"" + engine.prefix +
-                                "\" than its range has numbers");
+                            "more engines draw from prefix " + quoted(engine.prefix) +
+                                " than its range has numbers");
             continue;
         }
         // A number of its own means the engine can always be built without a clash.
@@ -126,9 +126,11 @@ EngineList parseEngineList(std::string_view text, std::string_view source, const
 }
 
 const EngineList& loadedEngineList() {
-    static const EngineList engines =
-        parseEngineList(readDataFile("engines.txt"), dataFilePath("engines.txt"), loadedShedTable());
-    return engines;
+    static DataTableCache<EngineList> engines;
+    return engines.get({"engines.txt", "sheds.txt", "districts.txt"},
+                       [](const std::vector<std::string>& texts) {
+                           return parseEngineList(texts[0], dataFilePath("engines.txt"), loadedShedTable());
+                       });
 }
 
 } // namespace wm

@@ -18,10 +18,6 @@ namespace {
 
 constexpr int percentDraw = 100;
 
-int number(const std::string& text) {
-    return std::stoi(text);
-}
-
 void runDepartures(BuildContext& context, const DayTimetable& day, ChancePolicy policy) {
     GameState& state = context.state;
     state.departureCount = 0;
@@ -70,24 +66,25 @@ void runStart(BuildContext& context, const DayTimetable& day, ChancePolicy polic
     for (const StartRow& row : day.start) {
         if (!chanceAllows(context, row.chance, policy)) continue;
         const auto& a = row.args;
+        const auto& n = row.numbers;
         if (row.op == "shed") {
-            placeLocoInRange(context, number(a[0]), number(a[1]), number(a[2]));
+            placeLocoInRange(context, n[0], n[1], n[2]);
         } else if (row.op == "loco") {
-            placeLoco(context, number(a[0]), number(a[1]), number(a[2]), number(a[3]));
+            placeLoco(context, n[0], n[1], n[2], n[3]);
         } else if (row.op == "facing") {
-            setLocoFacing(context, number(a[0]), number(a[1]));
+            setLocoFacing(context, n[0], n[1]);
         } else if (row.op == "return") {
             setReturnArrival(state, a[0], a[1]);
         } else if (row.op == "departure") {
-            placeDeparture(context, number(a[0]), a[1], number(a[2]), number(a[3]));
+            placeDeparture(context, n[0], a[1], n[2], n[3]);
         } else if (row.op == "stock") {
-            addStockToRake(context, number(a[0]), a[1]);
+            addStockToRake(context, n[0], a[1]);
         } else if (row.op == "traffic") {
-            placeTraffic(context, number(a[0]), a[1]);
+            placeTraffic(context, n[0], a[1]);
         } else if (row.op == "tstock") {
-            placeTrafficStock(context, number(a[0]), a[1]);
+            placeTrafficStock(context, n[0], a[1]);
         } else if (row.op == "rake") {
-            addTrafficToRake(context, number(a[0]), a[1]);
+            addTrafficToRake(context, n[0], a[1]);
         }
     }
 }

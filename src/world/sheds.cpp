@@ -7,6 +7,7 @@
 namespace wm {
 
 namespace {
+constexpr int highestDistrict = 99;
 
 constexpr std::string_view localShedCode = " SH";
 constexpr std::string_view localRole = "local";
@@ -34,14 +35,12 @@ ShedTable ShedTable::parse(std::string_view shedsText, std::string_view shedsSou
     // Districts and their neighbours.
     std::map<int, int> districtLine;
     for (const DataRow& row : splitDataTable(districtsText, districtsSource)) {
-        const int district = dataInteger(districtsSource, row, 0);
-        if (district < 1 || district > 99)
-            failDataRow(districtsSource, row.line, "a district is numbered 1..99");
+        const int district = dataNumber(districtsSource, row, 0, "district", 1, highestDistrict);
         if (!districtLine.emplace(district, row.line).second)
             failDataRow(districtsSource, row.line, "district " + std::to_string(district) + " listed twice");
         std::set<int>& next = table.neighbours_[district];
         for (std::size_t field = 1; field < row.fields.size(); ++field) {
-            const int neighbour = dataInteger(districtsSource, row, field);
+            const int neighbour = dataNumber(districtsSource, row, field, "neighbour", 1, highestDistrict);
             if (neighbour == district)
                 failDataRow(districtsSource, row.line, "a district is not its own neighbour");
             next.insert(neighbour);
@@ -63,11 +62,11 @@ ShedTable ShedTable::parse(std::string_view shedsText, std::string_view shedsSou
     for (const DataRow& row : splitDataTable(shedsText, shedsSource)) {
         lastLine = row.line;
         if (row.fields.size() != 3) failDataRow(shedsSource, row.line, "a shed row is: code, district, role");
-        Shed shed{row.fields[0], dataInteger(shedsSource, row, 1)};
+        Shed shed{row.fields[0], dataNumber(shedsSource, row, 1, "district", 1, highestDistrict)};
         const std::string& role = row.fields[2];
         if (shed.code.size() != 3) failDataRow(shedsSource, row.line, "a shed code has three characters");
         if (table.districtOf(shed.code) != 0)
-            failDataRow(shedsSource, row.line, "shed \"" + shed.code + "\" listed twice");
+            failDataRow(shedsSource, row.line, "shed " + quoted(shed.code) + " listed twice");
         if (!table.neighbours_.contains(shed.district))
             failDataRow(shedsSource, row.line,
                         "district " + std::to_string(shed.district) + " is not in " +
@@ -80,13 +79,14 @@ ShedTable ShedTable::parse(std::string_view shedsText, std::string_view shedsSou
         } else {
             if (!codeFitsDistrict(shed.code, shed.district))
                 failDataRow(shedsSource, row.line,
-                            "code \"" + shed.code + "\" is not its district's number and a letter");
+                            "code " + quoted(shed.code) + " is not its district's number and a letter");
             if (role == facesLowRole) {
                 if (!table.facingException_.empty())
                     failDataRow(shedsSource, row.line, "only one shed is \"faces-low\"");
                 table.facingException_ = shed.code;
             } else if (role != plainRole) {
-                failDataRow(shedsSource, row.line, "role \"" + role + "\" is none of local, faces-low, -");
+                failDataRow(shedsSource, row.line,
+                            "role " + quoted(role) + " is none of local, faces-low, -");
             }
         }
         table.sheds_.push_back(std::move(shed));
@@ -135,10 +135,10 @@ int ShedTable::initialFacing(std::string_view code, const std::function<int(int)
 }
 
 const ShedTable& loadedShedTable() {
-    static const ShedTable table =
-        ShedTable::parse(readDataFile("sheds.txt"), dataFilePath("sheds.txt"), readDataFile("districts.txt"),
-                         dataFilePath("districts.txt"));
-    return table;
+    static DataTableCache<ShedTable> table;
+    return table.get({"sheds.txt", "districts.txt"}, [](const std::vector<std::string>& texts) {
+        return ShedTable::parse(texts[0], dataFilePath("sheds.txt"), texts[1], dataFilePath("districts.txt"));
+    });
 }
 
 } // namespace wm

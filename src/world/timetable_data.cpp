@@ -1,15 +1,33 @@
 #include "world/timetable_data.h"
 
+#include "world/capacities.h"
 #include "world/data_file.h"
+#include "world/engine_list.h"
+#include "world/reference_tables.h"
 
+#include <algorithm>
 #include <map>
+#include <set>
 
 namespace wm {
 
 namespace {
 
-std::string blankIfDash(const std::string& text) {
-    return text == "-" ? "    " : text;
+// What the columns of the day's files may hold.
+constexpr int highestLine = lineCapacity;
+constexpr int highestGroup = routeCodeCount;
+constexpr int highestTrainType = trainTypeCount - 1;
+constexpr int highestTrafficType = trafficTypeCount - 1;
+constexpr int highestCondCode = 99;
+constexpr int highestDutyField = noEngine; // a real duty, 0 or 999 for no engine
+constexpr int highestPlace = placeCount + secondBerthOffset;
+constexpr int highestEngineSlot = 4;
+constexpr int highestLightEngineFlag = 3;
+constexpr std::size_t codeLength = 4;
+constexpr std::size_t namedTrainCapacity = 30;
+
+bool isBlank(const std::string& code) {
+    return code.find_first_not_of(' ') == std::string::npos;
 }
 
 void needFields(std::string_view source, const DataRow& row, std::size_t count, std::string_view what) {
@@ -17,15 +35,32 @@ void needFields(std::string_view source, const DataRow& row, std::size_t count, 
         failDataRow(source, row.line, std::string(what) + " has " + std::to_string(count) + " columns");
 }
 
+const std::string& codeField(std::string_view source, const DataRow& row, std::size_t field,
+                             std::string_view column) {
+    const std::string& code = row.fields[field];
+    if (code.size() != codeLength)
+        failDataRow(source, row.line, std::string(column) + " " + quoted(code) + " is not four characters");
+    return code;
+}
+
+std::string optionalCode(std::string_view source, const DataRow& row, std::size_t field,
+                         std::string_view column) {
+    return row.fields[field] == "-" ? "    " : codeField(source, row, field, column);
+}
+
 std::vector<DepartureRow> parseDepartures(std::string_view text, std::string_view source) {
     std::vector<DepartureRow> rows;
     for (const DataRow& row : splitDataTable(text, source)) {
         needFields(source, row, 10, "a departure");
         const auto& f = row.fields;
-        rows.push_back({dataInteger(source, row, 0), parseTime(f[1], source, row.line),
-                        dataInteger(source, row, 2), f[3], blankIfDash(f[4]), f[5],
-                        dataInteger(source, row, 6), dataInteger(source, row, 7), f[8],
-                        parseChance(f[9], source, row.line)});
+        rows.push_back({dataNumber(source, row, 0, "line", 1, highestLine), parseTime(f[1], source, row.line),
+                        dataNumber(source, row, 2, "group", 1, highestGroup),
+                        codeField(source, row, 3, "code"), optionalCode(source, row, 4, "return code"), f[5],
+                        dataNumber(source, row, 6, "train type", 0, highestTrainType),
+                        dataNumber(source, row, 7, "duty", 0, highestDutyField), f[8],
+                        parseChance(f[9], source, row.line), row.line});
+        if (rows.size() > static_cast<std::size_t>(departureCapacity))
+            failDataRow(source, row.line, "more departures than the table holds");
     }
     return rows;
 }
@@ -34,8 +69,11 @@ std::vector<TrafficRow> parseTraffic(std::string_view text, std::string_view sou
     std::vector<TrafficRow> rows;
     for (const DataRow& row : splitDataTable(text, source)) {
         needFields(source, row, 4, "a traffic block");
-        rows.push_back({dataInteger(source, row, 0), row.fields[1], blankIfDash(row.fields[2]),
-                        dataInteger(source, row, 3)});
+        rows.push_back({dataNumber(source, row, 0, "route", 1, highestGroup),
+                        codeField(source, row, 1, "name"), optionalCode(source, row, 2, "departure"),
+                        dataNumber(source, row, 3, "traffic type", 0, highestTrafficType), row.line});
+        if (rows.size() > static_cast<std::size_t>(trafficCapacity))
+            failDataRow(source, row.line, "more traffic than the table holds");
     }
     return rows;
 }
@@ -47,44 +85,83 @@ std::vector<ArrivalRow> parseArrivals(std::string_view text, std::string_view so
         if (f[0] == "+") {
             needFields(source, row, 3, "a further portion");
             if (rows.empty()) failDataRow(source, row.line, "a further portion needs an arrival above it");
-            rows.back().portions.push_back({f[1], parseChance(f[2], source, row.line)});
+            rows.back().portions.push_back(
+                {codeField(source, row, 1, "portion"), parseChance(f[2], source, row.line), row.line});
             continue;
         }
         needFields(source, row, 10, "an arrival");
-        rows.push_back({dataInteger(source, row, 0),
+        rows.push_back({dataNumber(source, row, 0, "line", 1, highestLine),
                         parseTime(f[1], source, row.line),
-                        dataInteger(source, row, 2),
-                        f[3],
-                        blankIfDash(f[4]),
+                        dataNumber(source, row, 2, "group", 1, highestGroup),
+                        codeField(source, row, 3, "code"),
+                        optionalCode(source, row, 4, "first portion"),
                         f[5],
-                        dataInteger(source, row, 6),
-                        dataInteger(source, row, 7),
-                        dataInteger(source, row, 8),
+                        dataNumber(source, row, 6, "duty", 0, highestDutyField),
+                        dataNumber(source, row, 7, "condition code", 0, highestCondCode),
+                        dataNumber(source, row, 8, "train type", 0, highestTrainType),
                         parseChance(f[9], source, row.line),
-                        {}});
+                        {},
+                        row.line});
+        if (rows.size() > static_cast<std::size_t>(maxArrivalsInADay))
+            failDataRow(source, row.line, "more arrivals than a day may have");
     }
     return rows;
 }
 
+// The columns of a placement after its name: a number within bounds, or a code (least > most).
+struct StartColumn {
+    std::string_view name;
+    int least, most;
+    bool isCode() const { return least > most; }
+};
+constexpr StartColumn place{"place", 1, highestPlace};
+constexpr StartColumn duty{"duty", 1, highestDuty};
+constexpr StartColumn departureCode{"departure", 1, 0};
+constexpr StartColumn arrivalCode{"arrival", 1, 0};
+constexpr StartColumn trafficName{"traffic", 1, 0};
+
 std::vector<StartRow> parseStart(std::string_view text, std::string_view source) {
-    static const std::map<std::string, std::size_t> argCounts{{"shed", 3},    {"loco", 4},      {"facing", 2},
-                                                              {"return", 2},  {"departure", 4}, {"stock", 2},
-                                                              {"traffic", 2}, {"tstock", 2},    {"rake", 2}};
+    static const std::map<std::string, std::vector<StartColumn>, std::less<>> columns{
+        {"shed", {duty, place, {"last place", 1, highestPlace}}},
+        {"loco", {duty, place, {"engine place", 1, highestEngineSlot}, {"condition", 0, conditionCount - 1}}},
+        {"facing", {duty, {"facing", 0, 1}}},
+        {"return", {departureCode, arrivalCode}},
+        {"departure", {place, departureCode, {"duty", 0, highestDuty}, {"end", 0, 1}}},
+        {"stock", {place, departureCode}},
+        {"traffic", {place, trafficName}},
+        {"tstock", {place, trafficName}},
+        {"rake", {place, trafficName}}};
     std::vector<StartRow> rows;
     for (const DataRow& row : splitDataTable(text, source)) {
-        const auto known = argCounts.find(row.fields[0]);
-        if (known == argCounts.end()) failDataRow(source, row.line, "no placement \"" + row.fields[0] + "\"");
-        needFields(source, row, known->second + 2, "\"" + row.fields[0] + "\"");
-        rows.push_back({row.line,
-                        row.fields[0],
-                        {row.fields.begin() + 1, row.fields.end() - 1},
-                        parseChance(row.fields.back(), source, row.line)});
-        if (row.fields[0] != "return" && row.fields[0] != "stock" && row.fields[0] != "traffic" &&
-            row.fields[0] != "tstock" && row.fields[0] != "rake")
-            for (std::size_t k = 1; k + 1 < row.fields.size(); ++k)
-                if (!(row.fields[0] == "departure" && k == 2)) dataInteger(source, row, k);
+        const auto known = columns.find(row.fields[0]);
+        if (known == columns.end()) failDataRow(source, row.line, "no placement " + quoted(row.fields[0]));
+        const std::vector<StartColumn>& shape = known->second;
+        needFields(source, row, shape.size() + 2, quoted(row.fields[0]));
+        StartRow start{row.line,
+                       row.fields[0],
+                       {row.fields.begin() + 1, row.fields.end() - 1},
+                       parseChance(row.fields.back(), source, row.line),
+                       {}};
+        for (std::size_t k = 0; k < shape.size(); ++k)
+            start.numbers.push_back(shape[k].isCode() ? (codeField(source, row, k + 1, shape[k].name), 0)
+                                                      : dataNumber(source, row, k + 1, shape[k].name,
+                                                                   shape[k].least, shape[k].most));
+        if (start.op == "shed" && start.numbers[1] > start.numbers[2])
+            failDataRow(source, row.line, "the places run backwards");
+        rows.push_back(std::move(start));
     }
     return rows;
+}
+
+// Where a day's references point: the set of each kind of code, and the file each lives in.
+struct DayFiles {
+    std::string departures, traffic, arrivals, start;
+};
+
+DayFiles dayFiles(std::string_view day) {
+    const std::string prefix = "timetable/" + std::string(day);
+    return {dataFilePath(prefix + "-departures.txt"), dataFilePath(prefix + "-traffic.txt"),
+            dataFilePath(prefix + "-arrivals.txt"), dataFilePath(prefix + "-start.txt")};
 }
 
 } // namespace
@@ -93,20 +170,21 @@ int parseTime(std::string_view text, std::string_view source, int line) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.size() != 5 || text[2] != ':' || !digit(text[0]) || !digit(text[1]) || !digit(text[3]) ||
         !digit(text[4]))
-        failDataRow(source, line, "\"" + std::string(text) + "\" is not a time HH:MM");
+        failDataRow(source, line, "time " + quoted(text) + " is not HH:MM");
     const int hours = (text[0] - '0') * 10 + (text[1] - '0');
     const int minutes = (text[3] - '0') * 10 + (text[4] - '0');
-    if (hours > 48 || minutes > 59) failDataRow(source, line, "\"" + std::string(text) + "\" is not a time");
+    if (hours > 48 || minutes > 59 || (hours == 48 && minutes > 0))
+        failDataRow(source, line, "time " + quoted(text) + " is past 48:00");
     return hours * 60 + minutes;
 }
 
 Chance parseChance(std::string_view text, std::string_view source, int line) {
     Chance chance;
-    const auto bad = [&] { failDataRow(source, line, "\"" + std::string(text) + "\" is not a chance"); };
+    const auto bad = [&] { failDataRow(source, line, "chance " + quoted(text) + " is none of the chances"); };
     if (text == "-") return chance;
     if (text == "60" || text == "40" || text == "30") {
         chance.kind = Chance::fixed;
-        chance.percent = std::stoi(std::string(text));
+        chance.percent = (text[0] - '0') * 10;
     } else if (text == "d" || text == "2d" || text == "3d") {
         chance.kind = Chance::level;
         chance.times = text.size() == 1 ? 1 : text[0] - '0';
@@ -143,30 +221,124 @@ DayTimetable parseDayTimetable(std::string_view day, std::string_view departures
     for (const DataRow& row : splitDataTable(named, namedSource)) {
         needFields(namedSource, row, 4, "a named train");
         if (row.fields[3].size() > 30) failDataRow(namedSource, row.line, "a name has at most 30 characters");
-        if (row.fields[0] == day) table.namedTrains.push_back({row.fields[1], row.fields[2], row.fields[3]});
+        if (row.fields[1] > row.fields[2]) failDataRow(namedSource, row.line, "the codes run backwards");
+        if (row.fields[0] != day) continue;
+        table.namedTrains.push_back({row.fields[1], row.fields[2], row.fields[3]});
+        if (table.namedTrains.size() > namedTrainCapacity)
+            failDataRow(namedSource, row.line, "more named trains in the day than the table holds");
     }
     const std::string lightSource = dataFilePath("timetable/light-engine-moves.txt");
     for (const DataRow& row : splitDataTable(lightEngines, lightSource)) {
         needFields(lightSource, row, 5, "a light-engine move");
         const std::string days = "," + row.fields[0] + ",";
+        // Every row is read, so a damaged row of another day is found whichever day is played.
+        LightEngineRow move{parseTime(row.fields[1], lightSource, row.line),
+                            dataNumber(lightSource, row, 2, "line", 1, highestLine),
+                            dataNumber(lightSource, row, 3, "duty", 1, highestDuty),
+                            dataNumber(lightSource, row, 4, "flag", 1, highestLightEngineFlag), row.line};
         if (days.find("," + prefix + ",") == std::string::npos) continue;
-        table.lightEngines.push_back({parseTime(row.fields[1], lightSource, row.line),
-                                      dataInteger(lightSource, row, 2), dataInteger(lightSource, row, 3),
-                                      dataInteger(lightSource, row, 4)});
+        table.lightEngines.push_back(move);
+        if (table.lightEngines.size() > static_cast<std::size_t>(lightEngineMoveCapacity))
+            failDataRow(lightSource, row.line, "more light-engine moves in the day than the table holds");
     }
     return table;
 }
 
+void checkDayTimetable(std::string_view day, const DayTimetable& table) {
+    const DayFiles files = dayFiles(day);
+    std::set<std::string, std::less<>> departures, arrivals, traffic;
+    for (const DepartureRow& row : table.departures)
+        if (!departures.insert(row.code).second)
+            failDataRow(files.departures, row.fileLine, "departure " + quoted(row.code) + " listed twice");
+    for (const ArrivalRow& row : table.arrivals)
+        if (!arrivals.insert(row.code).second)
+            failDataRow(files.arrivals, row.fileLine, "arrival " + quoted(row.code) + " listed twice");
+    for (const TrafficRow& row : table.traffic)
+        if (!traffic.insert(row.name).second)
+            failDataRow(files.traffic, row.fileLine, "traffic " + quoted(row.name) + " listed twice");
+
+    const auto need = [](const std::set<std::string, std::less<>>& codes, const std::string& code,
+                         std::string_view source, int line, std::string_view what) {
+        if (!codes.contains(code))
+            failDataRow(source, line, std::string(what) + " " + quoted(code) + " is no entry of the day");
+    };
+    const auto needChance = [&](const Chance& chance, std::string_view source, int line) {
+        if (chance.kind == Chance::ifRuns || chance.kind == Chance::alternative ||
+            chance.kind == Chance::minute)
+            need(departures, chance.code, source, line, "the chance's departure");
+    };
+    // A portion is a departure's coaches (its code starts with a digit) or a block of traffic.
+    const auto needPortion = [&](const std::string& name, std::string_view source, int line) {
+        if (std::isdigit(static_cast<unsigned char>(name[0])))
+            need(departures, name, source, line, "portion");
+        else
+            need(traffic, name, source, line, "portion");
+    };
+    std::set<int> duties;
+    for (const EngineRow& engine : loadedEngineList()) duties.insert(engine.duty);
+    const auto needDuty = [&](int duty, std::string_view source, int line) {
+        if (duty != 0 && duty != noEngine && !duties.contains(duty))
+            failDataRow(source, line, "duty " + std::to_string(duty) + " is no engine of engines.txt");
+    };
+
+    for (const DepartureRow& row : table.departures) {
+        if (!isBlank(row.returnCode))
+            need(arrivals, row.returnCode, files.departures, row.fileLine, "return code");
+        needChance(row.chance, files.departures, row.fileLine);
+        needDuty(row.duty, files.departures, row.fileLine);
+    }
+    for (const TrafficRow& row : table.traffic)
+        if (!isBlank(row.departure))
+            need(departures, row.departure, files.traffic, row.fileLine, "departure");
+    std::size_t portions = 0;
+    for (const ArrivalRow& row : table.arrivals) {
+        if (!isBlank(row.firstPortion))
+            needPortion(row.firstPortion, files.arrivals, row.fileLine), ++portions;
+        needChance(row.chance, files.arrivals, row.fileLine);
+        needDuty(row.duty, files.arrivals, row.fileLine);
+        for (const PortionRow& portion : row.portions) {
+            needPortion(portion.name, files.arrivals, portion.fileLine);
+            needChance(portion.chance, files.arrivals, portion.fileLine);
+            ++portions;
+        }
+    }
+    for (const StartRow& row : table.start) {
+        needChance(row.chance, files.start, row.fileLine);
+        const auto& a = row.args;
+        if (row.op == "return") {
+            need(departures, a[0], files.start, row.fileLine, "departure");
+            need(arrivals, a[1], files.start, row.fileLine, "arrival");
+        } else if (row.op == "departure" || row.op == "stock") {
+            need(departures, a[1], files.start, row.fileLine, "departure");
+            ++portions;
+        } else if (row.op == "traffic" || row.op == "tstock" || row.op == "rake") {
+            need(traffic, a[1], files.start, row.fileLine, "traffic");
+            ++portions;
+        }
+        if (row.op == "shed" || row.op == "loco" || row.op == "facing")
+            needDuty(row.numbers[0], files.start, row.fileLine);
+        if (row.op == "departure") needDuty(row.numbers[2], files.start, row.fileLine);
+    }
+    if (portions > static_cast<std::size_t>(portionCapacity))
+        failDataRow(files.arrivals, 0, "more portions in the day than the table holds");
+    const std::string lightSource = dataFilePath("timetable/light-engine-moves.txt");
+    for (const LightEngineRow& move : table.lightEngines) needDuty(move.duty, lightSource, move.fileLine);
+}
+
 const DayTimetable& loadedDayTimetable(std::string_view day) {
-    static std::map<std::string, DayTimetable, std::less<>> days;
-    const auto found = days.find(day);
-    if (found != days.end()) return found->second;
+    static std::map<std::string, DataTableCache<DayTimetable>, std::less<>> days;
     const std::string prefix = "timetable/" + std::string(day);
-    DayTimetable table = parseDayTimetable(
-        day, readDataFile(prefix + "-departures.txt"), readDataFile(prefix + "-traffic.txt"),
-        readDataFile(prefix + "-arrivals.txt"), readDataFile(prefix + "-start.txt"),
-        readDataFile("timetable/named-trains.txt"), readDataFile("timetable/light-engine-moves.txt"));
-    return days.emplace(std::string(day), std::move(table)).first->second;
+    const std::string departures = prefix + "-departures.txt", traffic = prefix + "-traffic.txt",
+                      arrivals = prefix + "-arrivals.txt", start = prefix + "-start.txt";
+    return days[std::string(day)].get(
+        {departures, traffic, arrivals, start, "timetable/named-trains.txt",
+         "timetable/light-engine-moves.txt", "engines.txt", "sheds.txt", "districts.txt"},
+        [&](const std::vector<std::string>& texts) {
+            DayTimetable table =
+                parseDayTimetable(day, texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
+            checkDayTimetable(day, table);
+            return table;
+        });
 }
 
 } // namespace wm

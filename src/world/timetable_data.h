@@ -29,17 +29,20 @@ struct DepartureRow {
     int trainType, duty;
     std::string shed;
     Chance chance;
+    int fileLine = 0;
 };
 
 struct TrafficRow {
     int route;
     std::string name, departure;
     int trafficType;
+    int fileLine = 0;
 };
 
 struct PortionRow {
     std::string name; // a departure code or a traffic name
     Chance chance;
+    int fileLine = 0;
 };
 
 struct ArrivalRow {
@@ -48,6 +51,7 @@ struct ArrivalRow {
     int duty, condCode, trainType;
     Chance chance;
     std::vector<PortionRow> portions;
+    int fileLine = 0;
 };
 
 // One placement of the starting position; args are the row's fields after the operation.
@@ -56,6 +60,7 @@ struct StartRow {
     std::string op;
     std::vector<std::string> args;
     Chance chance;
+    std::vector<int> numbers; // the args read as numbers; 0 where an arg is a code or a name
 };
 
 struct NamedTrainRow {
@@ -64,6 +69,7 @@ struct NamedTrainRow {
 
 struct LightEngineRow {
     int time, line, duty, flag;
+    int fileLine = 0;
 };
 
 // The whole of one day's timetable as the data folder gives it.
@@ -82,8 +88,13 @@ Chance parseChance(std::string_view text, std::string_view source, int line);
 // Minutes from "HH:MM" (hours up to 48); a fault is a DataFileError of the row.
 int parseTime(std::string_view text, std::string_view source, int line);
 
-// The day's tables ("weekday", "saturday", "sunday") from the data folder, read once.
+// The day's tables ("weekday", "saturday", "sunday") from the data folder, read once and checked: every
+// code a row names is an entry of the day, every duty an engine of the engine list, and the day fits the
+// tables. A fault is a DataFileError naming the file and line.
 const DayTimetable& loadedDayTimetable(std::string_view day);
+
+// The checks of loadedDayTimetable on a day read with parseDayTimetable.
+void checkDayTimetable(std::string_view day, const DayTimetable& table);
 
 // The same from texts, for tests: the file names only label messages.
 DayTimetable parseDayTimetable(std::string_view day, std::string_view departures, std::string_view traffic,
