@@ -44,7 +44,7 @@ void cancelChain(GameState& s, DepartureIndex departure) {
 }
 } // namespace
 
-void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
+void advanceEngineWork(GameState& s, GameServices& services) {
     // One resync puts right every engine it can; doing it again in the same tick would change nothing.
     bool resynced = false;
     for (int i = 1; i <= s.locoCount; ++i) {
@@ -68,24 +68,24 @@ void advanceEngineWork(GameState& s, const RuleOutlet& outlet) {
             }
         } else if (engine.condition == conditionNeedsCoal) {
             engine.condition = conditionNeedsWater;
-            outlet.notice("Coaling complete on engine " + std::string(engine.number.view()) + " in " +
-                          placeCode(s, engine.where));
+            services.notice("Coaling complete on engine " + std::string(engine.number.view()) + " in " +
+                            placeCode(s, engine.where));
         } else if (engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) {
             engine.condition = conditionNeedsCoal;
-            outlet.notice("Work complete on engine " + std::string(engine.number.view()) + " in " +
-                          placeCode(s, engine.where));
+            services.notice("Work complete on engine " + std::string(engine.number.view()) + " in " +
+                            placeCode(s, engine.where));
         }
     }
 }
 
-void startCoaling(GameState& s, int engine, const RuleOutlet& outlet) {
+void startCoaling(GameState& s, int engine, GameServices& services) {
     Loco& e = s.locos[engine];
     if (e.condition != conditionNeedsCoal) return;
-    e.workTime = 33 + outlet.rand(10);
-    if (!locoCoalBeingWorked(s)) outlet.notice("No loco coal available in LLC");
+    e.workTime = 33 + services.rand(10);
+    if (!locoCoalBeingWorked(s)) services.notice("No loco coal available in LLC");
 }
 
-void applyPilotNeeds(GameState& s, const RuleOutlet& outlet) {
+void applyPilotNeeds(GameState& s, GameServices& services) {
     for (int m = 1; m <= s.lightEngineCount; ++m) {
         const LightEngineMove& move = s.lightEngineMoves[m];
         if (move.time != s.clock || move.loco <= 0 || move.loco == noEngine) continue;
@@ -96,15 +96,15 @@ void applyPilotNeeds(GameState& s, const RuleOutlet& outlet) {
         if (engine.condition >= move.flag) continue;
         engine.condition = move.flag;
         if (move.flag == conditionNeedsServicing)
-            engine.workTime = 360 + ticksPerMinute * outlet.rand(6 * s.difficulty);
+            engine.workTime = 360 + ticksPerMinute * services.rand(6 * s.difficulty);
         static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
-        outlet.notice("Engine " + std::string(engine.number.view()) +
-                      (approaching ? " approaching " : " at ") + placeCode(s, place) +
-                      needs[move.flag >= 1 && move.flag <= 3 ? move.flag : 0]);
+        services.notice("Engine " + std::string(engine.number.view()) +
+                        (approaching ? " approaching " : " at ") + placeCode(s, place) +
+                        needs[move.flag >= 1 && move.flag <= 3 ? move.flag : 0]);
     }
 }
 
-void watchLightEngines(GameState& s, const RuleOutlet& outlet) {
+void watchLightEngines(GameState& s, GameServices& services) {
     if (s.clock % 10 != 0) return;
     for (int w = 1; w <= s.watchCount; ++w) {
         const DepartureIndex d = s.watchList[w].departure;
@@ -120,15 +120,15 @@ void watchLightEngines(GameState& s, const RuleOutlet& outlet) {
                     const Loco& engine = s.locos[departure.loco];
                     booked = std::string(engine.shed.view()) + std::string(locoClass(engine.classIndex).name);
                 }
-                outlet.cue(cueSoon);
-                outlet.notice("Local light engine departure " + when + " due soon: " + booked);
+                services.cue(cueSoon);
+                services.notice("Local light engine departure " + when + " due soon: " + booked);
             }
         } else if (departure.time < s.clock) {
-            outlet.cue(cueOverdue);
-            outlet.notice("Light engine departure " + when + " overdue");
+            services.cue(cueOverdue);
+            services.notice("Light engine departure " + when + " overdue");
         } else if (departure.time - 15 < s.clock) {
-            outlet.cue(cueSoon);
-            outlet.notice("Light engine departure " + when + " due soon");
+            services.cue(cueSoon);
+            services.notice("Light engine departure " + when + " due soon");
         }
     }
 }

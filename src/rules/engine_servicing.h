@@ -1,31 +1,23 @@
 #pragma once
 // Engines being watered, coaled, serviced and repaired, and the yard pilots' needs at fixed times.
 
-#include <functional>
-#include <string>
+#include "world/game_services.h"
 
 namespace wm {
 
 struct GameState;
 
-/// Where the rules speak to the player and draw chance.
-struct RuleOutlet {
-    std::function<int(int)> rand;
-    std::function<void(const std::string&)> notice;
-    std::function<void(int)> cue;
-};
-
 /// Once per tick: every engine's work runs down where the work can go on, and finished work is reported.
-void advanceEngineWork(GameState& state, const RuleOutlet& outlet);
+void advanceEngineWork(GameState& state, GameServices& services);
 
 /// Once per minute: the yard pilots whose timed need falls on this minute get it.
-void applyPilotNeeds(GameState& state, const RuleOutlet& outlet);
+void applyPilotNeeds(GameState& state, GameServices& services);
 
 /// Every ten minutes: light-engine departures due soon or overdue are announced, and local ones long
 /// overdue are cancelled with the trains that depend on them.
-void watchLightEngines(GameState& state, const RuleOutlet& outlet);
+void watchLightEngines(GameState& state, GameServices& services);
 
 /// An engine that has come to a stand at the coaling point starts coaling when it needs coal.
-void startCoaling(GameState& state, int engine, const RuleOutlet& outlet);
+void startCoaling(GameState& state, int engine, GameServices& services);
 
 } // namespace wm

@@ -9,7 +9,6 @@
 #include "session/approach_queues.h"
 #include "session/game.h"
 #include "session/main_loop.h"
-#include "session/rule_outlet.h"
 #include "world/berths.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
@@ -126,7 +125,7 @@ void completeSingleEngineSpot(Game& g, LocationId place, OccState state) {
         const LocoIndex engine = engines.front().engine;
         l.locoAt[1] = engine;
         s.locos[engine].where = place;
-        if (place == coalingPoint) startCoaling(s, engine, ruleOutlet(g));
+        if (place == coalingPoint) startCoaling(s, engine, g.services);
         return;
     }
     mergeIncomingBerth(s, place);

@@ -9,13 +9,13 @@
 #include "display/screen_plan.h"
 #include "movement/reachability.h"
 #include "movement/route_table.h"
+#include "rules/engine_servicing.h"
 #include "session/approach_queues.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
 #include "session/layout_screens.h"
-#include "session/rule_outlet.h"
 #include "session/top_panel.h"
 #include "world/build_context.h"
 #include "world/data_file.h"
@@ -74,9 +74,7 @@ void ResetGameState(Game& g) {
 
 namespace {
 BuildContext buildContext(Game& g) {
-    return BuildContext{g.state, [&g](int n) { return g.rand(n); },
-                        [&g](std::string_view m) { g.console.ShowError(m); },
-                        [&g](std::string_view m) { g.console.ShowNotice(m); }, loadedShedTable()};
+    return BuildContext{g.state, g.services, loadedShedTable()};
 }
 } // namespace
 
@@ -298,13 +296,12 @@ void ClockTick(Game& g) {
         if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
     if (s.branchTimer > 0) --s.branchTimer;
     advancePlaces(g);
-    const RuleOutlet outlet = ruleOutlet(g);
-    advanceEngineWork(s, outlet);
+    advanceEngineWork(s, g.services);
     if (--g.clock.tickPhase <= 0) {
         g.clock.tickPhase = 3;
         ++s.clock;
-        applyPilotNeeds(s, outlet);
-        watchLightEngines(s, outlet);
+        applyPilotNeeds(s, g.services);
+        watchLightEngines(s, g.services);
         // Autosave at whole hours is an option the game does not offer (its box is disabled).
         if (s.clock >= s.shiftEnd) g.clock.endRequested = true;
     }

@@ -53,7 +53,8 @@ LocoIndex appendLoco(BuildContext& context, int duty, int classIndex, std::strin
     engine.number = number;
     engine.shed = shed;
     engine.lateAllowance = noLateAllowance;
-    engine.facing = context.sheds.initialFacing(engine.shed.view(), context.rand);
+    engine.facing =
+        context.sheds.initialFacing(engine.shed.view(), [&context](int n) { return context.rand(n); });
     return index;
 }
 

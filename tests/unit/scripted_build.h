@@ -14,7 +14,7 @@
 
 namespace wm {
 
-struct ScriptedBuild {
+struct ScriptedBuild : GameServices {
     explicit ScriptedBuild(ShedTable shedTable) : sheds(std::move(shedTable)) {}
     ScriptedBuild(const ScriptedBuild&) = delete; // the context refers to the members
     ScriptedBuild& operator=(const ScriptedBuild&) = delete;
@@ -25,18 +25,22 @@ struct ScriptedBuild {
     std::vector<int> randCalls;
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
-    BuildContext context{*state,
-                         [this](int n) {
-                             randCalls.push_back(n);
-                             int value = 0;
-                             if (!script.empty()) {
-                                 value = script.front();
-                                 script.pop_front();
-                             }
-                             return n <= 0 ? 0 : value % n;
-                         },
-                         [this](std::string_view text) { errors.emplace_back(text); },
-                         [this](std::string_view text) { warnings.emplace_back(text); }, sheds};
+    BuildContext context{*state, *this, sheds};
+
+    int rand(int n) override {
+        randCalls.push_back(n);
+        int value = 0;
+        if (!script.empty()) {
+            value = script.front();
+            script.pop_front();
+        }
+        return n <= 0 ? 0 : value % n;
+    }
+    void error(std::string_view text) override { errors.emplace_back(text); }
+    void notice(std::string_view text) override { warnings.emplace_back(text); }
+    void bonus(std::string_view text) override { warnings.emplace_back(text); }
+    bool askYesNo(std::string_view) override { return true; }
+    void cue(int) override {}
 };
 
 } // namespace wm

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_services.h"
+
 #include <memory>
 
 #include "host/headless/headless_host.h"
@@ -126,7 +128,8 @@ TEST_F(Completions, AnEngineNeedingCoalStartsCoalingAndSaysWhenThereIsNoCoal) {
     EXPECT_EQ(host.messages().back(), "notice No loco coal available in LLC");
     // Without loco coal being worked the countdown waits.
     const int before = s().locos[4].workTime;
-    advanceEngineWork(s(), RuleOutlet{[](int) { return 0; }, [](const std::string&) {}, [](int) {}});
+    TestServices quiet;
+    advanceEngineWork(s(), quiet);
     EXPECT_EQ(s().locos[4].workTime, before);
 }
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_services.h"
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -196,9 +198,9 @@ struct BuiltDay {
     std::unique_ptr<GameState> state = std::make_unique<GameState>();
     std::mt19937 random;
     std::vector<std::string> messages;
-    BuildContext context{*state, [this](int n) { return n <= 0 ? 0 : static_cast<int>(random() % n); },
-                         [this](std::string_view t) { messages.emplace_back(t); },
-                         [this](std::string_view t) { messages.emplace_back(t); }, loadedShedTable()};
+    TestServices services{[this](int n) { return static_cast<int>(random() % n); },
+                          [this](std::string_view t) { messages.emplace_back(t); }};
+    BuildContext context{*state, services, loadedShedTable()};
     const GameState& s() const { return *state; }
 };
 

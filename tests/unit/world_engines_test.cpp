@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_services.h"
+
 #include "scripted_build.h"
 
 #include <deque>
@@ -279,10 +281,9 @@ TEST(WorldEngineList, BuildsWithUniqueNumbersDrawnFromEachRow) {
     auto state = std::make_unique<GameState>();
     std::mt19937 random(1958);
     std::vector<std::string> messages;
-    BuildContext context{
-        *state, [&](int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random); },
-        [&](std::string_view text) { messages.emplace_back(text); },
-        [&](std::string_view text) { messages.emplace_back(text); }, loadedShedTable()};
+    TestServices services{[&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); },
+                          [&](std::string_view text) { messages.emplace_back(text); }};
+    BuildContext context{*state, services, loadedShedTable()};
     buildEngineTable(context);
     buildEngineTable(context); // a second game starts the table afresh
     EXPECT_TRUE(messages.empty());

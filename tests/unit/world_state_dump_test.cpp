@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_services.h"
+
 #include <memory>
 #include <string>
 
@@ -27,9 +29,9 @@ TEST(WorldStateDump, ShowsTheBuiltLocationsAndEngines) {
     auto game = std::make_unique<Game>(host);
     game->random.seed(1958);
     std::string messages;
-    BuildContext context{game->state, [&](int n) { return game->rand(n); },
-                         [&](std::string_view text) { messages += text; },
-                         [&](std::string_view text) { messages += text; }, loadedShedTable()};
+    TestServices services{[&](int n) { return game->rand(n); },
+                          [&](std::string_view text) { messages += text; }};
+    BuildContext context{game->state, services, loadedShedTable()};
     buildLocationTable(game->state);
     buildEngineTable(context);
     EXPECT_EQ(messages, "");
