@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 #include "real_window.h"
 
@@ -73,6 +74,29 @@ TEST(QtMainWindow, ClearingTheMessageLineLeavesNothingOfAColouredBackground) {
     for (int y = top; y < top + c.cellHeight(); ++y)
         for (int x = 0; x < 30 * c.cellWidth(); ++x)
             ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::black)) << "at " << x << "," << y;
+}
+
+TEST(QtMainWindow, TextKeepsToItsCellsAtEveryFontSize) {
+    RealWindow w;
+    ASSERT_TRUE(w.start());
+    wm::Console& c = w.game->console;
+    for (int size = wm::Console::MinFontSize; size <= wm::Console::MaxFontSize; ++size) {
+        c.options().fontSize = size;
+        ASSERT_TRUE(c.ApplyFontSize());
+        c.ClearScreen();
+        // Red cells from column 41, then forty cells of text up to them: no pixel of the text's black
+        // background may fall on column 41.
+        c.GotoCell(41, 5);
+        c.WhiteOnRed();
+        c.WriteText("          ");
+        c.GotoCell(1, 5);
+        c.DefaultColours();
+        c.WriteText(std::string(40, '.'));
+        const QImage& image = w.host.canvasImage();
+        const int y = c.topOffset() + 4 * c.cellHeight() + c.cellHeight() / 2;
+        EXPECT_EQ(image.pixelColor(40 * c.cellWidth(), y), QColor(255, 40, 40)) << "font size " << size;
+        EXPECT_EQ(image.pixelColor(40 * c.cellWidth() - 1, y), QColor(Qt::black)) << "font size " << size;
+    }
 }
 
 TEST(QtMainWindow, TheWindowCannotBeResizedByThePlayer) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -67,6 +68,12 @@ TEST(ProgramEnd, QuitAtTheStartScreenEndsTheProgram) {
 
 TEST(ProgramEnd, QuittingAGameAndAnsweringYesEndsTheProgramWithTheSettingsWritten) {
     const QString settings = QDir(QCoreApplication::applicationDirPath()).filePath("TAVO.INI");
+    // The game's own settings beside the build are put back afterwards, so a run of the tests does not
+    // change the font size the game next starts with.
+    QFile kept(settings);
+    const QByteArray before = kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray();
+    const bool existed = kept.exists();
+    kept.close();
     QFile::remove(settings);
     Program p;
     bool quitAsked = false;
@@ -86,6 +93,11 @@ TEST(ProgramEnd, QuittingAGameAndAnsweringYesEndsTheProgramWithTheSettingsWritte
     bool sawQuestion = false;
     for (const QString& s : p.answerer.seen) sawQuestion = sawQuestion || s.contains("QMessageBox");
     EXPECT_TRUE(sawQuestion) << p.answerer.seen.join(", ").toStdString();
+    QFile::remove(settings);
+    if (existed) {
+        QFile restore(settings);
+        if (restore.open(QIODevice::WriteOnly)) restore.write(before);
+    }
 }
 
 } // namespace

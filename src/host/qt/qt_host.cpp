@@ -280,7 +280,8 @@ void QtHost::setCanvasFont(int pointSize) {
     canvasFont_ = consoleFont(pointSize);
     canvasMetrics_ = std::make_unique<QFontMetrics>(canvasFont_);
     cellHeight_ = canvasMetrics_->height() + 1;
-    grid_.setCellSize(canvasMetrics_->horizontalAdvance(QStringLiteral("W")), cellHeight_);
+    cellWidth_ = canvasMetrics_->horizontalAdvance(QStringLiteral("W"));
+    grid_.setCellSize(cellWidth_, cellHeight_);
 }
 
 void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
@@ -291,12 +292,16 @@ void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Co
     painter.setFont(canvasFont_);
     const QFontMetrics& metrics = *canvasMetrics_;
     const QString s = latin1(text);
-    const int width = metrics.horizontalAdvance(s);
+    // The font's own advance is fractional, so a string drawn whole drifts off the cells and its background
+    // cuts into the next cell's track: each character goes in its own cell instead.
+    const int width = static_cast<int>(s.size()) * cellWidth_;
     // Opaque over the text's own height, one pixel short of the cell, so clearing the message line (which
     // stops a pixel above the next row) leaves nothing of a coloured background behind.
     painter.fillRect(x, y, width, metrics.height(), qcolour(background));
     painter.setPen(qcolour(textColour));
-    painter.drawText(x, y + metrics.ascent(), s);
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (s[i] != QChar(' '))
+            painter.drawText(x + static_cast<int>(i) * cellWidth_, y + metrics.ascent(), QString(s[i]));
     canvas_->update(x, y, width, cellHeight_);
 }
 

@@ -150,6 +150,7 @@ class QtHost : public QMainWindow, public Host {
     QFont canvasFont_;
     std::unique_ptr<QFontMetrics> canvasMetrics_; // measured once per font size, used by every drawText
     int cellHeight_ = 0;
+    int cellWidth_ = 1;
     bool terminated_ = false;
     bool activatedOnce_ = false;
     std::unique_ptr<QSettings> settings_;
