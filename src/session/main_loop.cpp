@@ -210,7 +210,8 @@ void PaintCurrentDisplay(Game& g) {
             c.ClearScreen();
             g.display.lastDrawnScreen = g.display.currentScreen;
         }
-        DrawScreen(g, g.display.currentScreen);
+        // The top panel was refreshed above, for every display mode.
+        DrawScreen(screenContext(g), g.display.currentScreen);
         c.RedrawBottomLines();
     }
 }

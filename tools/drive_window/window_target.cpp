@@ -13,38 +13,6 @@ namespace wm {
 
 namespace {
 
-/// The Qt key and its text for a virtual key code and the character it types.
-std::pair<int, QString> qtKey(int virtualKey, char typed) {
-    switch (virtualKey) {
-    case KeyCode::PageUp:
-        return {Qt::Key_PageUp, {}};
-    case KeyCode::PageDown:
-        return {Qt::Key_PageDown, {}};
-    case KeyCode::End:
-        return {Qt::Key_End, {}};
-    case KeyCode::Home:
-        return {Qt::Key_Home, {}};
-    case KeyCode::Left:
-        return {Qt::Key_Left, {}};
-    case KeyCode::Up:
-        return {Qt::Key_Up, {}};
-    case KeyCode::Right:
-        return {Qt::Key_Right, {}};
-    case KeyCode::Down:
-        return {Qt::Key_Down, {}};
-    case KeyCode::Escape:
-        return {Qt::Key_Escape, QString(QChar(27))};
-    case KeyCode::Enter:
-        return {Qt::Key_Return, QString(QChar('\r'))};
-    case KeyCode::Space:
-        return {Qt::Key_Space, QString(" ")};
-    default:
-        break;
-    }
-    const QString text = typed ? QString(QChar::fromLatin1(typed)) : QString();
-    return {virtualKey, text};
-}
-
 class WindowTarget : public DriveTarget {
   public:
     WindowTarget() { host_.driveBy(&runtime_); }
@@ -59,7 +27,6 @@ class WindowTarget : public DriveTarget {
     void attach(TForm1& window) override {
         window_ = &window;
         host_.setEventHandler(&window);
-        runtime_.setHandler(&window);
     }
 
     bool startUp() override {
@@ -84,8 +51,8 @@ class WindowTarget : public DriveTarget {
     }
 
     void key(int virtualKey, char typed) override {
-        const auto [qkey, text] = qtKey(virtualKey, typed);
-        QKeyEvent press(QEvent::KeyPress, qkey, Qt::NoModifier, text);
+        const QString text = typed ? QString(QChar::fromLatin1(typed)) : QString();
+        QKeyEvent press(QEvent::KeyPress, QtHost::qtKeyFor(virtualKey), Qt::NoModifier, text);
         QApplication::sendEvent(&host_, &press);
     }
 

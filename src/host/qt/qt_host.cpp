@@ -54,35 +54,20 @@ QString qtFilter(const std::string& filter) {
     return out.join(";;");
 }
 
+/// The keys without a character of their own, as Qt and the game name them. Enter has a second Qt key.
+constexpr std::pair<int, int> NamedKeys[] = {
+    {Qt::Key_PageUp, KeyCode::PageUp}, {Qt::Key_PageDown, KeyCode::PageDown},
+    {Qt::Key_End, KeyCode::End},       {Qt::Key_Home, KeyCode::Home},
+    {Qt::Key_Left, KeyCode::Left},     {Qt::Key_Up, KeyCode::Up},
+    {Qt::Key_Right, KeyCode::Right},   {Qt::Key_Down, KeyCode::Down},
+    {Qt::Key_Escape, KeyCode::Escape}, {Qt::Key_Return, KeyCode::Enter},
+    {Qt::Key_Enter, KeyCode::Enter},   {Qt::Key_Space, KeyCode::Space},
+};
+
 /// The virtual key code the game knows for a Qt key, or 0.
 int virtualKey(int key) {
-    switch (key) {
-    case Qt::Key_PageUp:
-        return KeyCode::PageUp;
-    case Qt::Key_PageDown:
-        return KeyCode::PageDown;
-    case Qt::Key_End:
-        return KeyCode::End;
-    case Qt::Key_Home:
-        return KeyCode::Home;
-    case Qt::Key_Left:
-        return KeyCode::Left;
-    case Qt::Key_Up:
-        return KeyCode::Up;
-    case Qt::Key_Right:
-        return KeyCode::Right;
-    case Qt::Key_Down:
-        return KeyCode::Down;
-    case Qt::Key_Escape:
-        return KeyCode::Escape;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyCode::Enter;
-    case Qt::Key_Space:
-        return KeyCode::Space;
-    default:
-        break;
-    }
+    for (const auto& [qt, code] : NamedKeys)
+        if (qt == key) return code;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return KeyCode::F1 + (key - Qt::Key_F1);
     if (key >= 0x20 && key < 0x7f) return key;
     return 0;
@@ -208,9 +193,18 @@ void QtHost::buildMenus() {
     addItem(popup_, "Allocate1", "Assign");
 }
 
+int QtHost::qtKeyFor(int virtualKey) {
+    for (const auto& [qt, code] : NamedKeys)
+        if (code == virtualKey) return qt;
+    if (virtualKey >= KeyCode::F1 && virtualKey <= KeyCode::F1 + 23)
+        return Qt::Key_F1 + (virtualKey - KeyCode::F1);
+    return virtualKey;
+}
+
 void QtHost::setEventHandler(WindowEvents* handler) {
     events_ = handler;
     canvas_->events = handler;
+    if (script_) script_->setHandler(handler);
 }
 
 void QtHost::ensureActivated() {

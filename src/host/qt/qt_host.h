@@ -66,6 +66,8 @@ class QtHost : public QMainWindow, public Host {
     /// A menu or pop-up item by component name, or nullptr.
     QAction* action(std::string_view component) const;
     QPushButton* button(Widget widget) const { return buttons_.value(widget, nullptr); }
+    /// The Qt key for a virtual key code of the game: the inverse of what key events are read as.
+    static int qtKeyFor(int virtualKey);
     /// What a label, button or menu item shows now (Latin-1).
     std::string caption(Widget widget) const;
     /// Runs the first activation if the platform has not sent one (some platforms never activate).
