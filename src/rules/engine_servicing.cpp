@@ -44,7 +44,7 @@ void cancelChain(GameState& s, DepartureIndex departure) {
 }
 } // namespace
 
-void advanceEngineWork(GameState& s, GameServices& services) {
+void advanceEngineWork(GameState& s, const CompletionSink& report) {
     // One resync puts right every engine it can; doing it again in the same tick would change nothing.
     bool resynced = false;
     for (int i = 1; i <= s.locoCount; ++i) {
@@ -66,16 +66,23 @@ void advanceEngineWork(GameState& s, GameServices& services) {
                     s.arrivals[place.occupant].condCode == condNeedsWaterToo)
                     s.arrivals[place.occupant].condCode = condAvailable;
             }
+            report({Completed::engineWatered, engine.where, 0, 0, i});
         } else if (engine.condition == conditionNeedsCoal) {
             engine.condition = conditionNeedsWater;
-            services.notice("Coaling complete on engine " + std::string(engine.number.view()) + " in " +
-                            placeCode(s, engine.where));
+            report({Completed::engineCoaled, engine.where, 0, 0, i});
         } else if (engine.condition == conditionNeedsServicing || engine.condition == conditionNeedsRepair) {
             engine.condition = conditionNeedsCoal;
-            services.notice("Work complete on engine " + std::string(engine.number.view()) + " in " +
-                            placeCode(s, engine.where));
+            report({Completed::engineServiced, engine.where, 0, 0, i});
         }
     }
+}
+
+void announceEngineWork(const GameState& s, GameServices& services, const Completion& done) {
+    const std::string engine(s.locos[done.engine].number.view());
+    if (done.what == Completed::engineCoaled)
+        services.notice("Coaling complete on engine " + engine + " in " + placeCode(s, done.place));
+    else if (done.what == Completed::engineServiced)
+        services.notice("Work complete on engine " + engine + " in " + placeCode(s, done.place));
 }
 
 void startCoaling(GameState& s, int engine, GameServices& services) {

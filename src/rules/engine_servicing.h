@@ -1,6 +1,7 @@
 #pragma once
 // Engines being watered, coaled, serviced and repaired, and the yard pilots' needs at fixed times.
 
+#include "world/completion.h"
 #include "world/game_services.h"
 
 namespace wm {
@@ -8,7 +9,10 @@ namespace wm {
 struct GameState;
 
 /// Once per tick: every engine's work runs down where the work can go on, and finished work is reported.
-void advanceEngineWork(GameState& state, GameServices& services);
+void advanceEngineWork(GameState& state, const CompletionSink& report);
+
+/// The message line's word on finished coaling or servicing; other records say nothing.
+void announceEngineWork(const GameState& state, GameServices& services, const Completion& done);
 
 /// Once per minute: the yard pilots whose timed need falls on this minute get it.
 void applyPilotNeeds(GameState& state, GameServices& services);

@@ -1,17 +1,20 @@
 #pragma once
-// What happens when a place's countdown runs out: the move or work under way there is finished, by the
-// kind of place and what was under way.
+// The one place where the game reacts to what a tick completed: the approach queues move on, engines are
+// booked back, a train at a stand settles, coaling starts and finished work is announced.
 
-#include "world/capacities.h"
+#include "world/completion.h"
 
 namespace wm {
 
 struct Game;
 
-/// Counts down every place's busyTicks and completes each that reaches zero, once.
+/// Everything that follows from one completed move or piece of work.
+void reactToCompletion(Game& g, const Completion& done);
+
+/// Counts down every place's busyTicks, completes each that reaches zero and reacts to it.
 void advancePlaces(Game& g);
 
-/// Completes what was under way at the place; its incoming berth becomes its contents.
-void completePlace(Game& g, LocationId place);
+/// Runs down the engines' watering, coaling and servicing and reacts to what finished.
+void advanceEngines(Game& g);
 
 } // namespace wm

@@ -297,7 +297,7 @@ void ClockTick(Game& g) {
         if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
     if (s.branchTimer > 0) --s.branchTimer;
     advancePlaces(g);
-    advanceEngineWork(s, g.services);
+    advanceEngines(g);
     if (--g.clock.tickPhase <= 0) {
         g.clock.tickPhase = 3;
         ++s.clock;
