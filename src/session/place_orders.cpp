@@ -227,6 +227,16 @@ void WaterOrder(Game& g, LocationId place) {
 }
 
 namespace {
+MoveContext singleEngineMove(LocationId from, LocationId to, int place, LocoIndex engine) {
+    MoveContext m;
+    m.moveFrom = from;
+    m.moveTo = to;
+    m.placePicked = place;
+    m.moveEngine = engine;
+    m.moveUp = to > from;
+    return m;
+}
+
 /// The engine choice by the direction of the move, when the description could not settle it.
 void pickEngine(Game& g, LocationId from, LocationId to) {
     const GameState& s = g.state;
@@ -241,11 +251,11 @@ void pickEngine(Game& g, LocationId from, LocationId to) {
         const EnginesHere engines = enginesAt(l);
         const int last = engines.empty() ? 0 : engines.back().place;
         const int p = m.moveUp ? last : 1;
-        m = MoveContext{from, to, p, l.locoAt[p], 0, 0, false, to > from};
+        m = singleEngineMove(from, to, p, l.locoAt[p]);
         return;
     }
     if (l.kind == kindServicePoint || l.kind == kindTurntable) {
-        m = MoveContext{from, to, 1, l.locoAt[1], 0, 0, false, to > from};
+        m = singleEngineMove(from, to, 1, l.locoAt[1]);
         return;
     }
     const bool facingEnd = m.moveUp ? high : low;
