@@ -2,6 +2,7 @@
 
 #include "world/berths.h"
 #include "world/game_state.h"
+#include "world/group_names.h"
 #include "world/rakes.h"
 #include "world/reference_tables.h"
 #include "world/ticks.h"
@@ -35,6 +36,7 @@ void settleTrainAtStand(GameState& s, GameServices& services, LocationId place) 
     if (l.occState != occArrival || l.occupant <= 0) return;
     const Arrival& a = s.arrivals[l.occupant];
     if (a.group == l.group) {
+        services.notice("A train has arrived at " + groupName(a.group));
         const DepartureIndex through = throughDeparture(s, l.occupant);
         if (through != 0 &&
             (s.departures[through].time == a.time || isLightEngine(s.departures[through].trainType))) {

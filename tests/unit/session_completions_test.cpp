@@ -13,6 +13,7 @@
 #include "session/game.h"
 #include "session/main_loop.h"
 #include "world/berths.h"
+#include "world/group_names.h"
 #include "world/location_table.h"
 #include "world/lookups.h"
 
@@ -155,6 +156,26 @@ TEST_F(Completions, AnArrivalComingIntoAPlatformWaitsBeforeItIsReadyAndStaysTher
     EXPECT_EQ(l.occState, occArrival);
     EXPECT_EQ(l.occupant, a);
     EXPECT_EQ(l.locoAt[2], 1);
+}
+
+TEST_F(Completions, AnArrivalIsAnnouncedOnlyWhenItStandsInItsOwnGroup) {
+    const LocationId platform = 98;
+    const auto comeIn = [&](int group) {
+        const ArrivalIndex a = addArrival(2, 600, group, 0, 1);
+        Location& berth = s().locations[incomingBerth(platform)];
+        berth.occState = occArrival;
+        berth.occupant = a;
+        s().locations[platform].occState = occComingIn;
+        s().locations[platform].busyTicks = 1;
+        tick();
+        clearLocation(s(), platform);
+    };
+    comeIn(15);
+    ASSERT_FALSE(host.messages().empty());
+    EXPECT_EQ(host.messages().back(), "notice A train has arrived at " + groupName(15));
+    const std::size_t before = host.messages().size();
+    comeIn(16);
+    EXPECT_EQ(host.messages().size(), before);
 }
 
 TEST_F(Completions, AThroughMovementLeavesNothingBehind) {
