@@ -11,7 +11,8 @@ namespace {
 
 constexpr int outOfUseWorkTicks = 3000;
 
-int conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness, const Draw& rand) {
+EngineCondition conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness,
+                                  const Draw& rand) {
     switch (condCode) {
     case condNeedsCoal:
         return conditionNeedsCoal;
@@ -37,7 +38,7 @@ int conditionFromCode(int condCode, int draw, int difficulty, int& extraLateness
     return conditionNeedsCoal;
 }
 
-int workTicksFor(int condition, int difficulty, const Draw& rand) {
+int workTicksFor(EngineCondition condition, int difficulty, const Draw& rand) {
     switch (condition) {
     case conditionNeedsServicing:
         return 360 + ticksPerMinute * rand(6 * difficulty);
@@ -69,7 +70,8 @@ void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand
             isMainLine(a.line))
             engine.facing = a.group < a.line ? 1 : 0;
         if (a.condCode == condFacingFromLine) engine.facing = a.line < a.group ? 1 : 0;
-        const int condition = conditionFromCode(a.condCode, draw, state.difficulty, lateness, rand);
+        const EngineCondition condition =
+            conditionFromCode(a.condCode, draw, state.difficulty, lateness, rand);
         engine.condition = condition;
         engine.workTime = workTicksFor(condition, state.difficulty, rand);
         if (isRealEngine(a.loco2)) {

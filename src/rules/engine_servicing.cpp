@@ -107,7 +107,9 @@ void applyPilotNeeds(GameState& s, GameServices& services) {
         static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
         services.notice("Engine " + std::string(engine.number.view()) +
                         (approaching ? " approaching " : " at ") + placeCode(s, place) +
-                        needs[move.flag >= 1 && move.flag <= 3 ? move.flag : 0]);
+                        needs[move.flag >= conditionNeedsWater && move.flag <= conditionNeedsServicing
+                                  ? move.flag
+                                  : conditionAvailable]);
     }
 }
 

@@ -100,7 +100,7 @@ void buildEngineTable(BuildContext& context) {
     }
 }
 
-void placeLoco(BuildContext& context, int duty, LocationId place, int slot, int condition) {
+void placeLoco(BuildContext& context, int duty, LocationId place, int slot, EngineCondition condition) {
     const LocoIndex index = engineOfDuty(context, duty);
     if (index == 0) return;
     GameState& state = context.state;

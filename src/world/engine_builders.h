@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/capacities.h"
+#include "world/records.h"
 
 #include <array>
 #include <string_view>
@@ -25,7 +26,7 @@ void buildEngineTable(BuildContext& context);
 
 // Puts the engine of the duty into engine place slot (1..4) of the place with the condition given, and
 // the servicing, repair or out-of-use time that condition needs.
-void placeLoco(BuildContext& context, int duty, LocationId place, int slot, int condition);
+void placeLoco(BuildContext& context, int duty, LocationId place, int slot, EngineCondition condition);
 
 // Puts the engine of the duty at the front of a place drawn from firstPlace..lastPlace whose last engine
 // place is free; up to 201 draws, then an error.

@@ -28,7 +28,7 @@ static_assert(rowsAreWellFormed(), "layout rows run 1..194 in id order with thre
 
 } // namespace
 
-int screenOfLocation(LocationId id) {
+Screen screenOfLocation(LocationId id) {
     for (const table::ScreenRange& range : table::screenRanges)
         if (id >= range.first && id <= range.last) return range.screen;
     return table::defaultScreen;

@@ -21,7 +21,7 @@ void addLocation(GameState& state, LocationKind kind, int locoSlots, int length,
 void buildLocationTable(GameState& state);
 
 // Layout screen and route group of a location id, by the id ranges of the layout.
-int screenOfLocation(LocationId id);
+Screen screenOfLocation(LocationId id);
 int groupOfLocation(LocationId id);
 
 // The last place 1..200 whose code is exactly this one; 0 for none and always for "aaa", which names no

@@ -70,7 +70,8 @@ void runStart(BuildContext& context, const DayTimetable& day, ChancePolicy polic
         if (row.op == "shed") {
             placeLocoInRange(context, n[0], n[1], n[2]);
         } else if (row.op == "loco") {
-            placeLoco(context, n[0], n[1], n[2], n[3]);
+            // The condition column was read within 0..conditionCount - 1.
+            placeLoco(context, n[0], n[1], n[2], static_cast<EngineCondition>(n[3]));
         } else if (row.op == "facing") {
             setLocoFacing(context, n[0], n[1]);
         } else if (row.op == "return") {

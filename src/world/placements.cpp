@@ -47,7 +47,7 @@ bool comesEarly(int trafficType) {
 
 // A new portion standing at the place, in no rake yet.
 PortionIndex standingPortion(GameState& state, LocationId place, TrafficIndex traffic,
-                             DepartureIndex departure, int portionState) {
+                             DepartureIndex departure, PortionState portionState) {
     const PortionIndex portion = newPortion(state, 0, traffic, departure);
     state.portions[portion].portionState = portionState;
     state.portions[portion].location = place;

@@ -54,7 +54,7 @@ enum LocationEnd : int {
     highEnd = 1, // end 2: engine places 3 and 4
 };
 
-// Loco::condition, shown beside the engine by its condition letter.
+// Loco::condition, shown beside the engine by its condition letter; LightEngineMove::flag is one of 1..3.
 enum EngineCondition : int {
     conditionAvailable = 0,      // "a"
     conditionNeedsWater = 1,     // "w"
@@ -75,7 +75,9 @@ enum ArrivalCondCode : int {
     condAvailable = 99,      // available
 };
 
-// Traffic::trafficType rows the rules single out.
+// Some rows of the traffic-type table (trafficTypeName, rows 0..trafficTypeCount - 1): only those the rules
+// single out are named here. Traffic::trafficType holds any row of the table, named or not (General,
+// Vans, Coal, ...), so it stays an int and these are compared against it.
 enum TrafficTypeRow : int {
     trafficEmptyStock = 0,
     trafficParcels = 1,
@@ -112,11 +114,11 @@ enum PortionState : int {
 // A place of the layout (ids 1..200) or the second berth of one (id + 200), which holds an incoming move.
 struct Location {
     LocationKind kind = kindEntryPoint;
-    int locoSlots = 0;   // how many engines can stand there, 1..4
-    int length = 0;      // size figure of the layout table; no rule reads it
-    ShortString<3> code; // what the player types; "aaa" for a place that cannot be named
-    int group = 0;       // route-code group, 0 none; a departure is formed only in its own group
-    int screen = 0;      // Screen that shows it
+    int locoSlots = 0;            // how many engines can stand there, 1..4
+    int length = 0;               // size figure of the layout table; no rule reads it
+    ShortString<3> code;          // what the player types; "aaa" for a place that cannot be named
+    int group = 0;                // route-code group, 0 none; a departure is formed only in its own group
+    Screen screen = commonScreen; // the layout screen that shows it
     std::array<LocoIndex, 5> locoAt{};    // engines in places 1..4, low-id end first; [0] unused; 0 free
     OccState occState = occEmpty;         // what the main occupant is doing there
     int occupant = 0;                     // arrival, departure, portion or traffic, as occState says
@@ -153,7 +155,7 @@ struct Loco {
     int classIndex = 0;    // row of the LocoClass table
     ShortString<5> number; // running number; unique among engines
     ShortString<3> shed;   // home-shed code; " SH" for the local shed
-    int condition = 0;     // EngineCondition
+    EngineCondition condition = conditionAvailable;
     int workTime = 0;      // ticks of servicing or repair still needed
     int where = 0;         // place id, or one of the where* encodings; 0 nowhere
     int facing = 0;        // which way it faces, 0 or 1
@@ -177,11 +179,11 @@ struct Departure {
     ShortString<4> returnCode2;      // the same for the second engine
     ArrivalIndex returnArrival = 0;  // returnCode resolved once all tables are built
     ArrivalIndex returnArrival2 = 0; // returnCode2 resolved
-    int state = 0;                   // DepartureState
-    LocationId location = 0;         // place where it stands formed
-    PortionIndex firstPortion = 0;   // head of its portion list (depNext/depPrev)
-    int portionCount = 0;            // length of that list; stays 0 for a pseudo-departure
-    int lateAllowance = 0;           // minutes of lateness allowed by the lateness rules; 0 from the builders
+    DepartureState state = departureGathering;
+    LocationId location = 0;       // place where it stands formed
+    PortionIndex firstPortion = 0; // head of its portion list (depNext/depPrev)
+    int portionCount = 0;          // length of that list; stays 0 for a pseudo-departure
+    int lateAllowance = 0;         // minutes of lateness allowed by the lateness rules; 0 from the builders
 };
 
 // A timetabled arrival; time 0 means it does not run today.
@@ -196,7 +198,7 @@ struct Arrival {
     ShortString<30> trainName;     // name of a named train, else empty
     LocoIndex loco = 0;            // train engine; 0 or noEngine none
     LocoIndex loco2 = 0;           // second engine; 0 or noEngine none
-    int condCode = 0;              // 0..99: how the engine's condition is drawn on approach
+    int condCode = 0;              // how the engine arrives: 0..92 a percentage, else an ArrivalCondCode
     PortionIndex firstPortion = 0; // head of the rake it brings, in order
 };
 
@@ -205,7 +207,7 @@ struct Traffic {
     ShortString<4> name;          // unique key from the timetable
     int route = 0;                // route-code group of its destination
     DepartureIndex departure = 0; // departure (real or pseudo) it goes forward on
-    int trafficType = 0;          // TrafficType row
+    int trafficType = 0;          // row of the traffic-type table, 0..13; TrafficTypeRow names only some
     int readyAt = 0;              // ticks of work left where it is worked; -1 not started
     PortionIndex portion = 0;     // the portion that carries it
 };
@@ -222,7 +224,7 @@ struct Portion {
     int coupledToNext = 0;    // flag: coupled to next
     PortionIndex depNext = 0; // neighbours in its departure's list
     PortionIndex depPrev = 0;
-    int portionState = 0; // PortionState
+    PortionState portionState = portionOnTrain;
 };
 
 // Approach state of one line, indexed by its route code.
@@ -238,10 +240,11 @@ struct Line {
 
 // A planned light-engine movement of a yard pilot.
 struct LightEngineMove {
-    int time = 0;       // minute of the day
-    int line = 0;       // route code
-    LocoIndex loco = 0; // the engine
-    int flag = 0;       // the condition the engine reaches (1 water, 2 coal, 3 end of duty)
+    int time = 0;                              // minute of the day
+    int line = 0;                              // route code
+    LocoIndex loco = 0;                        // the engine
+    EngineCondition flag = conditionAvailable; // the condition it reaches: needs water, needs coal, or
+                                               // needs servicing (end of duty)
 };
 
 // A light-engine departure that needs no stock, watched so that a suitable engine can be offered for it.

@@ -163,7 +163,7 @@ std::string_view trafficTypeName(int trafficType) {
     return nameIn(trafficTypeNames, trafficType);
 }
 
-std::string_view conditionLetter(int condition) {
+std::string_view conditionLetter(EngineCondition condition) {
     return nameIn(conditionLetters, condition);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "world/records.h"
+
 #include <string_view>
 
 namespace wm {
@@ -49,7 +51,7 @@ std::string_view trainTypeName(int trainType);
 std::string_view trafficTypeName(int trafficType);
 
 // Letter shown beside an engine for condition 0..5; empty outside that range.
-std::string_view conditionLetter(int condition);
+std::string_view conditionLetter(EngineCondition condition);
 
 // Name of the day for day code 5, 6 or 7; "error" for any other.
 std::string_view dayNameFor(int dayCode);

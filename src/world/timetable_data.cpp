@@ -22,7 +22,7 @@ constexpr int highestCondCode = 99;
 constexpr int highestDutyField = noEngine; // a real duty, 0 or 999 for no engine
 constexpr int highestPlace = placeCount + secondBerthOffset;
 constexpr int highestEngineSlot = 4;
-constexpr int highestLightEngineFlag = 3;
+constexpr int highestLightEngineFlag = conditionNeedsServicing; // 3, end of duty
 constexpr std::size_t codeLength = 4;
 constexpr std::size_t namedTrainCapacity = 30;
 
@@ -235,7 +235,9 @@ DayTimetable parseDayTimetable(std::string_view day, std::string_view departures
         LightEngineRow move{parseTime(row.fields[1], lightSource, row.line),
                             dataNumber(lightSource, row, 2, "line", 1, highestLine),
                             dataNumber(lightSource, row, 3, "duty", 1, highestDuty),
-                            dataNumber(lightSource, row, 4, "flag", 1, highestLightEngineFlag), row.line};
+                            static_cast<EngineCondition>(dataNumber(
+                                lightSource, row, 4, "flag", conditionNeedsWater, highestLightEngineFlag)),
+                            row.line};
         if (days.find("," + prefix + ",") == std::string::npos) continue;
         table.lightEngines.push_back(move);
         if (table.lightEngines.size() > static_cast<std::size_t>(lightEngineMoveCapacity))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "world/records.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,7 +70,8 @@ struct NamedTrainRow {
 };
 
 struct LightEngineRow {
-    int time, line, duty, flag;
+    int time, line, duty;
+    EngineCondition flag;
     int fileLine = 0;
 };
 

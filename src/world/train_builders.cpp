@@ -140,7 +140,7 @@ PortionIndex newPortion(GameState& state, ArrivalIndex arrival, TrafficIndex tra
     return index;
 }
 
-void addLightEngineMove(BuildContext& context, int time, int line, int duty, int flag) {
+void addLightEngineMove(BuildContext& context, int time, int line, int duty, EngineCondition flag) {
     GameState& state = context.state;
     LightEngineMove& move = state.lightEngineMoves[++state.lightEngineCount];
     move = LightEngineMove{};

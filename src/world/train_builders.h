@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/capacities.h"
+#include "world/records.h"
 
 #include <string_view>
 
@@ -43,7 +44,7 @@ PortionIndex newPortion(GameState& state, ArrivalIndex arrival, TrafficIndex tra
                         DepartureIndex departure);
 
 // A light-engine movement of a yard pilot at a time drawn from ten minutes early to nine late.
-void addLightEngineMove(BuildContext& context, int time, int line, int duty, int flag);
+void addLightEngineMove(BuildContext& context, int time, int line, int duty, EngineCondition flag);
 
 // The departure exists and has not been cancelled.
 bool departureRuns(const GameState& state, std::string_view code);

@@ -305,7 +305,7 @@ TEST_F(PlaceTextTest, EngineTokenShowsFacingNumberAndConditionLetterInItsColour)
     EXPECT_EQ(cell(col + 1, row).text, palette::White);
     EXPECT_EQ(cell(col + 6, row).text, palette::Green);
 
-    const std::pair<int, Colour> cases[] = {
+    const std::pair<EngineCondition, Colour> cases[] = {
         {conditionNeedsServicing, palette::Red},
         {conditionNeedsRepair, palette::Red},
         {conditionOutOfUse, palette::Red},

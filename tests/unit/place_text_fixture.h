@@ -30,7 +30,8 @@ class PlaceTextTest : public ::testing::Test {
     Location& place(LocationId id) { return state().locations[id]; }
 
     // An engine of the class, facing 0, in the given condition, standing nowhere yet.
-    LocoIndex newEngine(const std::string& number, int classIndex = 11, int condition = 0) {
+    LocoIndex newEngine(const std::string& number, int classIndex = 11,
+                        EngineCondition condition = conditionAvailable) {
         const LocoIndex e = ++state().locoCount;
         Loco& loco = state().locos[e];
         loco.number = number;
@@ -80,7 +81,8 @@ class PlaceTextTest : public ::testing::Test {
         return t;
     }
 
-    PortionIndex newPortion(int portionState, DepartureIndex departure = 0, TrafficIndex traffic = 0) {
+    PortionIndex newPortion(PortionState portionState, DepartureIndex departure = 0,
+                            TrafficIndex traffic = 0) {
         const PortionIndex p = ++state().portionCount;
         Portion& portion = state().portions[p];
         portion.portionState = portionState;

@@ -158,8 +158,8 @@ TEST_F(WorldBuilders, TrafficLinksItsDepartureUnlessBlank) {
 
 TEST_F(WorldBuilders, LightEngineMovesSpreadFromTenEarlyToNineLate) {
     draws({0, 19});
-    addLightEngineMove(context, 425, 17, 421, 1);
-    addLightEngineMove(context, 700, 16, 422, 2);
+    addLightEngineMove(context, 425, 17, 421, conditionNeedsWater);
+    addLightEngineMove(context, 700, 16, 422, conditionNeedsCoal);
     EXPECT_EQ(state->lightEngineCount, 2);
     EXPECT_EQ(state->lightEngineMoves[1].time, 415);
     EXPECT_EQ(state->lightEngineMoves[1].loco, 1);

@@ -72,9 +72,9 @@ TEST(WorldReferenceTables, PassengerAndParcelsTrainsCallOnTheWayAndNoOthers) {
 
 TEST(WorldReferenceTables, ConditionLetters) {
     std::string letters;
-    for (int c = 0; c < conditionCount; ++c) letters += conditionLetter(c);
+    for (int c = 0; c < conditionCount; ++c) letters += conditionLetter(static_cast<EngineCondition>(c));
     EXPECT_EQ(letters, "awcsro");
-    EXPECT_TRUE(conditionLetter(6).empty());
+    EXPECT_TRUE(conditionLetter(static_cast<EngineCondition>(6)).empty());
 }
 
 TEST(WorldReferenceTables, DayNamesFitTheirFieldAndUnknownCodesSayError) {

@@ -139,7 +139,7 @@ inline constexpr std::array<LocoSlotsRow, 8> locoSlotExceptions{{
 struct ScreenRange {
     int first;
     int last;
-    int screen; // Screen
+    Screen screen;
 };
 
 inline constexpr std::array<ScreenRange, 10> screenRanges{{
@@ -155,7 +155,7 @@ inline constexpr std::array<ScreenRange, 10> screenRanges{{
     {193, 194, yardsScreen},
 }};
 
-inline constexpr int defaultScreen = northJunctionScreen;
+inline constexpr Screen defaultScreen = northJunctionScreen;
 
 // Route group of each id range; ids in no range have no group (0).
 struct GroupRange {
