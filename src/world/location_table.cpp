@@ -34,6 +34,14 @@ std::optional<LayoutPlace> layoutPlace(int id) {
     return LayoutPlace{row.kind, locoSlotsOf(id), row.code};
 }
 
+LocationId layoutPlaceWithCode(std::string_view code) {
+    if (code == unnamedPlaceCode) return 0;
+    LocationId found = 0;
+    for (const table::LocationRow& row : table::locationRows)
+        if (row.code == code) found = row.id;
+    return found;
+}
+
 bool isPlaceGroup(int group) {
     for (const table::GroupRange& range : table::groupRanges)
         if (range.group == group) return true;

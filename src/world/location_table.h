@@ -31,6 +31,9 @@ struct LayoutPlace {
 // The layout's place of the id; none for a filler, a second berth or any other number.
 std::optional<LayoutPlace> layoutPlace(int id);
 
+// The last place of the layout whose code is exactly this one; 0 for none and always for "aaa".
+LocationId layoutPlaceWithCode(std::string_view code);
+
 // Some place of the layout belongs to the route-code group.
 bool isPlaceGroup(int group);
 

@@ -4,6 +4,7 @@
 #include "world/data_file.h"
 #include "world/engine_list.h"
 #include "world/location_table.h"
+#include "world/place_reference.h"
 #include "world/reference_tables.h"
 #include "world/sheds.h"
 
@@ -192,12 +193,6 @@ void needPlaceGroup(int group, std::string_view source, int line, std::string_vi
     if (!isPlaceGroup(group))
         failDataRow(source, line,
                     std::string(what) + " " + std::to_string(group) + " holds no place of the layout");
-}
-
-LayoutPlace needLayoutPlace(int id, std::string_view source, int line) {
-    const std::optional<LayoutPlace> place = layoutPlace(id);
-    if (!place) failDataRow(source, line, "place " + std::to_string(id) + " is no place of the layout");
-    return *place;
 }
 
 // A placement's place is of the kind that can hold what it puts there.

@@ -86,5 +86,58 @@ TEST(DataReferences, StartingPlacementsOnPlacesThatCannotHoldThemStop) {
     for (const BrokenReference& change : changes) expectStopNamingTheRow(change);
 }
 
+TEST(DataReferences, ClickRegionsNamingNoPlaceOrScreenStop) {
+    const std::vector<BrokenReference> changes{
+        {"track/hotspots.txt", "3      MUH", "3      MUH", "8      MUH",
+         "group \"8\" is not a whole number 2..7"},
+        {"track/hotspots.txt", "3      MUH", "MUH    1  ", "MUH    300",
+         "code \"300\" is not a whole number 1..194"},
+        {"track/hotspots.txt", "3      MUH", "MUH    1", "MUX    1", "code 1 is \"MUH\", not \"MUX\""},
+        {"track/hotspots.txt", "3      MUH", "1     2       7", "1     3       7",
+         "place 1 is not drawn at its click cell 3,7 of track/screen0.txt"},
+        {"track/hotspots.txt", "3      603", "12     2", "12     1",
+         "no panel of track/screen0.txt covers the link to screen code 603"},
+    };
+    for (const BrokenReference& change : changes) expectStopNamingTheRow(change);
+}
+
+TEST(DataReferences, ScreenAndTrackRowsNamingNoPlaceJunctionOrSectionStop) {
+    const std::vector<BrokenReference> changes{
+        {"track/screen3.txt", "spot   PL1", "PL1   95", "PL1   195",
+         "place \"195\" is not a whole number 1..194"},
+        {"track/screen3.txt", "spot   PL1", "PL1   95", "PL2   95", "place 95 is \"PL1\", not \"PL2\""},
+        {"track/screen3.txt", "spot   PL1", "216", "519",
+         "section 519 is carried by no link of track/links.txt"},
+        {"track/screen0.txt", "Oakmarrow", "label    2   3  \"Oakmarrow\"", "crossover 60 3 519 0 0 0 rising",
+         "section 519 is carried by no link of track/links.txt"},
+        {"track/screen0.txt", "node   c1", "c1 ", "c1x",
+         "node \"c1x\" is no end of a link of track/links.txt"},
+        {"track/screen0.txt", "bend   49", "49", "519", "no link drawn here starts with section 519"},
+        {"track/screen0.txt", "panel   88", "603", "601", "a panel leads to another screen"},
+        {"track/screen3.txt", "bar     7", "7  11", "7  12", "the bar at 7,12 lies under place 95"},
+        {"track/links.txt", "9      c30", "9      c30", "199    c30",
+         "place \"199\" is not a whole number 1..194"},
+        {"display/compact_places.txt", "MUD", "MUD", "MUQ", "\"MUQ\" is not the code of a named place"},
+    };
+    for (const BrokenReference& change : changes) expectStopNamingTheRow(change);
+}
+
+TEST(DataReferences, RouteRowsNamingNoPlaceOrSectionStop) {
+    const std::vector<BrokenReference> changes{
+        {"track/reachability.txt", "1        Common", "2-4", "1-4", "location 1 reaches itself"},
+        {"track/reachability.txt", "28       Shed", " 37", " 195",
+         "location \"195\" is not a whole number 1..194"},
+        {"track/route_vias.txt", "2-4           8", " 6 ", " 196 ",
+         "location \"196\" is not a whole number 1..194"},
+        {"track/legs.txt", "1     3     1,3", "1,3", "1,519",
+         "section 519 is carried by no link of track/links.txt"},
+        {"track/no_route.txt", "55            102", "102", "197",
+         "location \"197\" is not a whole number 1..194"},
+        {"track/legs.txt", "9     20", "9     20", "200   20",
+         "location \"200\" is not a whole number 1..194"},
+    };
+    for (const BrokenReference& change : changes) expectStopNamingTheRow(change);
+}
+
 } // namespace
 } // namespace wm
