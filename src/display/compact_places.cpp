@@ -10,7 +10,7 @@ CompactPlaces CompactPlaces::parse(std::string_view text, std::string_view sourc
     for (const DataRow& row : splitDataTable(text, source)) {
         if (row.fields.size() != 3) failDataRow(source, row.line, "a row is: code, direction, label");
         const std::string& code = row.fields[0];
-        if (code.size() != 3 || code == unnamedPlaceCode)
+        if (code.size() != 3 || layoutPlaceWithCode(code) == 0)
             failDataRow(source, row.line, quoted(code) + " is not the code of a named place");
         CompactStyle style;
         const std::string& direction = row.fields[1];

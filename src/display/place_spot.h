@@ -29,6 +29,8 @@ struct PlaceSpot {
     int section = 0;   // the route section whose colour the place's line takes
     int section2 = 0;  // a second section where the form needs one (status codes), else 0
     std::string label; // the text of an edge label ("CUF>", "<BB"); empty: the place's own code
+    std::string code;  // the place's code as the screen's file writes it, for reading
+    int fileLine = 0;  // the spot's row in that file
 };
 
 } // namespace wm

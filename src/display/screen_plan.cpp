@@ -9,6 +9,7 @@
 
 #include "display/hotspots.h"
 #include "world/data_file.h"
+#include "world/place_reference.h"
 
 namespace wm {
 
@@ -17,7 +18,6 @@ namespace {
 constexpr int bodyRows = 26; // rows 27..32 belong to the key menu and the message lines
 constexpr int screenColumns = 100;
 constexpr int screenRows = 32;
-constexpr int highestPlace = 400;
 
 struct Point {
     int x = 0, row = 0; // x: the border after column x (0 is the screen's left edge)
@@ -36,9 +36,9 @@ constexpr FormName formNames[] = {
     {"list", PlaceForm::EnginesList},    {"track", PlaceForm::Track},
 };
 
-bool isLocation(const std::string& node) {
-    return !node.empty() &&
-           std::all_of(node.begin(), node.end(), [](char c) { return c >= '0' && c <= '9'; });
+bool allDigits(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string rowText(const DataRow& row, std::size_t field) {
@@ -87,8 +87,8 @@ struct Layout {
     std::map<int, std::pair<std::vector<Point>, int>> vias; // first section -> waypoints, line
     std::map<int, std::pair<bool, int>> bendAtEnd;          // first section -> diagonal at the high end
     std::vector<std::pair<Crossover, int>> crossovers;
-    std::vector<int> spotLines; // file line of each spot, for reports
-    std::set<int> reversed;     // places drawn with their low-id end on the right
+    std::vector<int> barLines;
+    std::set<int> reversed; // places drawn with their low-id end on the right
 };
 
 // Stage one: every row read on its own.
@@ -107,6 +107,8 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
                 width(source, row, 3),
                 dataNumber(source, row, 4, "screen code", firstScreenLink, firstScreenLink + 4),
                 {}};
+            if (panel.code == firstScreenLink + plan.screen)
+                failDataRow(source, row.line, "a panel leads to another screen");
             needFits(source, row, panel.column, static_cast<std::size_t>(panel.width));
             for (std::size_t i = 5; i < row.fields.size(); ++i) {
                 panel.lines.push_back(row.fields[i]);
@@ -122,6 +124,7 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
         } else if (kind == "bar") {
             needFields(source, row, 4, "bar, column, row, width");
             plan.bars.push_back({column(source, row, 1), screenRow(source, row, 2), width(source, row, 3)});
+            layout.barLines.push_back(row.line);
             needFits(source, row, plan.bars.back().column, static_cast<std::size_t>(plan.bars.back().width));
         } else if (kind == "staff") {
             needFields(source, row, 3, "staff, column, row");
@@ -132,7 +135,9 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
                        "spot, code, id, column, row, width, form, section [, section2] [, label]");
             PlaceSpot spot;
             spot.screen = plan.screen;
-            spot.location = dataNumber(source, row, 2, "place", 1, highestPlace);
+            spot.code = row.fields[1];
+            spot.fileLine = row.line;
+            spot.location = layoutPlaceField(row.fields[2], source, row.line, "place");
             spot.column = column(source, row, 3);
             spot.row = screenRow(source, row, 4);
             spot.width = width(source, row, 5);
@@ -143,14 +148,13 @@ void parseRows(ScreenPlan& plan, Layout& layout, std::string_view text, std::str
             spot.form = form->form;
             spot.section = section(source, row, 7);
             std::size_t next = 8;
-            if (row.fields.size() > next && isLocation(row.fields[next]))
+            if (row.fields.size() > next && allDigits(row.fields[next]))
                 spot.section2 = section(source, row, next++);
             if (row.fields.size() > next && row.fields[next] != "rev") spot.label = row.fields[next++];
             if (row.fields.size() > next && row.fields[next] == "rev")
                 layout.reversed.insert(spot.location), ++next;
             if (row.fields.size() > next) failDataRow(source, row.line, "too many fields");
             plan.spots.push_back(spot);
-            layout.spotLines.push_back(row.line);
         } else if (kind == "node") {
             needFields(source, row, 4, "node, name, column, row");
             if (!layout.nodes
@@ -231,7 +235,7 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
     std::map<int, const PlaceSpot*> placed; // the first spot of a location carries its track
     for (const PlaceSpot& spot : plan.spots) placed.emplace(spot.location, &spot);
     auto end = [&](const std::string& node, bool highEnd, Point& point) {
-        if (isLocation(node)) {
+        if (isPlaceNode(node)) {
             const auto found = placed.find(std::stoi(node)); // links read it as a place id
             if (found != placed.end()) {
                 const PlaceSpot& s = *found->second;
@@ -246,7 +250,7 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
         point = found->second.first;
         return true;
     };
-    std::set<int> used;
+    std::set<int> used, bent;
     for (const TrackLink& link : links) {
         Point from, to;
         if (!end(link.low, true, from) || !end(link.high, false, to)) continue;
@@ -260,9 +264,11 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
         }
         path.push_back(to);
         // A diagonal lies next to the junction it leaves, so points fan out from it.
-        bool atEnd = isLocation(link.low);
-        if (const auto bend = layout.bendAtEnd.find(key); key != 0 && bend != layout.bendAtEnd.end())
+        bool atEnd = isPlaceNode(link.low);
+        if (const auto bend = layout.bendAtEnd.find(key); key != 0 && bend != layout.bendAtEnd.end()) {
             atEnd = bend->second.first, line = bend->second.second;
+            bent.insert(key);
+        }
         std::vector<TrackCell> cells;
         for (std::size_t i = 0; i + 1 < path.size(); ++i)
             if (!layStretch(path[i], path[i + 1], !atEnd, cells))
@@ -282,21 +288,44 @@ void layTrack(ScreenPlan& plan, const Layout& layout, std::string_view source,
     for (const auto& [key, via] : layout.vias)
         if (!used.count(key))
             failDataRow(source, via.second, "no link drawn here starts with section " + std::to_string(key));
+    for (const auto& [key, bend] : layout.bendAtEnd)
+        if (!bent.count(key))
+            failDataRow(source, bend.second, "no link drawn here starts with section " + std::to_string(key));
     for (const auto& [x, line] : layout.crossovers) plan.crossovers.push_back(x);
+}
+
+// Junctions and sections named here are those of the topology.
+void checkAgainstLinks(const ScreenPlan& plan, const Layout& layout, std::string_view source,
+                       const std::vector<TrackLink>& links) {
+    std::set<std::string, std::less<>> ends;
+    for (const TrackLink& link : links) ends.insert(link.low), ends.insert(link.high);
+    for (const auto& [name, node] : layout.nodes)
+        if (!ends.contains(name))
+            failDataRow(source, node.second,
+                        "node " + quoted(name) + " is no end of a link of " + std::string(trackLinksFile));
+    const std::set<int> carried = carriedSections(links);
+    const auto needCarried = [&](int section, int line) {
+        if (section != 0 && !carried.contains(section))
+            failDataRow(source, line,
+                        "section " + std::to_string(section) + " is carried by no link of " +
+                            std::string(trackLinksFile));
+    };
+    for (const PlaceSpot& spot : plan.spots)
+        needCarried(spot.section, spot.fileLine), needCarried(spot.section2, spot.fileLine);
+    for (const auto& [x, line] : layout.crossovers)
+        for (int section : {x.upperLeft, x.upperRight, x.lowerLeft, x.lowerRight}) needCarried(section, line);
 }
 
 // Stage three: the plan agrees with the click regions and its pieces do not collide.
 void check(const ScreenPlan& plan, const Layout& layout, std::string_view source,
            const HotspotTable& hotspots) {
-    const std::string file(source);
-    auto fail = [&](const std::string& message) { throw DataFileError(file + ": " + message); };
-    for (std::size_t i = 0; i < plan.spots.size(); ++i) {
-        const PlaceSpot& s = plan.spots[i];
+    for (const PlaceSpot& s : plan.spots) {
         if (s.column < 1 || s.row < 1 || s.width < 1 || s.column + s.width - 1 > 100 || s.row > bodyRows)
-            failDataRow(source, layout.spotLines[i], "the place lies outside the screen's body");
+            failDataRow(source, s.fileLine, "the place lies outside the screen's body");
         if (s.section < 0 || s.section > sectionCount || s.section2 < 0 || s.section2 > sectionCount)
-            failDataRow(source, layout.spotLines[i], "a section is one of 1..520");
+            failDataRow(source, s.fileLine, "a section is one of 1..520");
     }
+    const std::string here = " of " + std::string(source);
     for (const Hotspot& h : hotspots.group(firstScreenGroup + plan.screen)) {
         if (h.code >= firstScreenLink) {
             const bool panel =
@@ -304,65 +333,62 @@ void check(const ScreenPlan& plan, const Layout& layout, std::string_view source
                     return p.column == h.left && p.row == h.top && p.column + p.width - 1 == h.right &&
                            p.row + static_cast<int>(p.lines.size()) - 1 == h.bottom && p.code == h.code;
                 });
-            if (!panel) fail("no panel covers the link to screen code " + std::to_string(h.code));
+            if (!panel)
+                failDataRow(hotspots.source(), h.fileLine,
+                            "no panel" + here + " covers the link to screen code " + std::to_string(h.code));
             continue;
         }
         const bool spot = std::any_of(plan.spots.begin(), plan.spots.end(), [&](const PlaceSpot& s) {
             return s.location == h.code && s.column == h.left && s.row >= h.top && s.row <= h.bottom;
         });
         if (!spot)
-            fail("place " + std::to_string(h.code) + " is not drawn at its click cell " +
-                 std::to_string(h.left) + "," + std::to_string(h.top));
+            failDataRow(hotspots.source(), h.fileLine,
+                        "place " + std::to_string(h.code) + " is not drawn at its click cell " +
+                            std::to_string(h.left) + "," + std::to_string(h.top) + here);
     }
     // A bar is painted before the places and labels: under one it would be hidden, over a label it hides it.
     auto overlaps = [](const HighlightBar& bar, int column, int row, int width) {
         return bar.row == row && bar.column <= column + width - 1 && column <= bar.column + bar.width - 1;
     };
-    for (const HighlightBar& bar : plan.bars) {
+    for (std::size_t i = 0; i < plan.bars.size(); ++i) {
+        const HighlightBar& bar = plan.bars[i];
         const std::string at = std::to_string(bar.column) + "," + std::to_string(bar.row);
         for (const PlaceSpot& s : plan.spots)
             if (overlaps(bar, s.column, s.row, s.width))
-                fail("the bar at " + at + " lies under place " + std::to_string(s.location));
+                failDataRow(source, layout.barLines[i],
+                            "the bar at " + at + " lies under place " + std::to_string(s.location));
         for (const ScreenText& label : plan.labels)
             if (overlaps(bar, label.column, label.row, static_cast<int>(label.text.size())))
-                fail("the bar at " + at + " covers the label " + quoted(label.text));
+                failDataRow(source, layout.barLines[i],
+                            "the bar at " + at + " covers the label " + quoted(label.text));
     }
     // A place's line and text are drawn over the track: track there would be lost under them.
     for (const TrackCell& cell : plan.track)
         for (const PlaceSpot& s : plan.spots)
             if (cell.row == s.row && cell.column >= s.column && cell.column <= s.column + s.width - 1)
-                fail("track of section " + std::to_string(cell.section) + " runs under place " +
-                     std::to_string(s.location) + " at " + std::to_string(cell.column) + "," +
-                     std::to_string(cell.row));
+                failDataRow(source, s.fileLine,
+                            "track of section " + std::to_string(cell.section) + " runs under place " +
+                                std::to_string(s.location) + " at " + std::to_string(cell.column) + "," +
+                                std::to_string(cell.row));
+    // Every end of a stretch lies within the body, so no cell can leave it; kept against a change of that.
     for (const TrackCell& cell : plan.track)
         if (cell.column < 1 || cell.column > 100 || cell.row < 1 || cell.row > bodyRows)
-            fail("track of section " + std::to_string(cell.section) + " runs off the screen's body");
+            throw DataFileError(std::string(source) + ": track of section " + std::to_string(cell.section) +
+                                " runs off the screen's body");
+}
+
+// The codes written beside the ids, for reading, are the places' own.
+void checkWrittenCodes(const ScreenPlan& plan, std::string_view source) {
+    for (const PlaceSpot& spot : plan.spots) {
+        const std::string_view code = writtenCode(needLayoutPlace(spot.location, source, spot.fileLine));
+        if (spot.code != code)
+            failDataRow(source, spot.fileLine,
+                        "place " + std::to_string(spot.location) + " is " + quoted(code) + ", not " +
+                            quoted(spot.code));
+    }
 }
 
 } // namespace
-
-std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view source) {
-    std::vector<TrackLink> links;
-    for (const DataRow& row : splitDataTable(text, source)) {
-        if (row.fields.size() < 3) failDataRow(source, row.line, "a row is: low, high, sections [, use]");
-        TrackLink link{row.line, row.fields[0], row.fields[1], {}};
-        for (const std::string& end : {link.low, link.high})
-            if (isLocation(end)) numberIn(source, row.line, end, "place", 0, highestPlace);
-        if (row.fields[2] != "-") {
-            std::string list = row.fields[2];
-            std::size_t start = 0;
-            while (start <= list.size()) {
-                const std::size_t comma = std::min(list.find(',', start), list.size());
-                link.sections.push_back(numberIn(source, row.line,
-                                                 std::string_view(list).substr(start, comma - start),
-                                                 "section", 1, sectionCount));
-                start = comma + 1;
-            }
-        }
-        links.push_back(std::move(link));
-    }
-    return links;
-}
 
 ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view source,
                            const std::vector<TrackLink>& links, const HotspotTable& hotspots) {
@@ -370,6 +396,7 @@ ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view s
     plan.screen = screen;
     Layout layout;
     parseRows(plan, layout, text, source);
+    checkAgainstLinks(plan, layout, source, links);
     layTrack(plan, layout, source, links);
     check(plan, layout, source, hotspots);
     return plan;
@@ -378,15 +405,16 @@ ScreenPlan parseScreenPlan(int screen, std::string_view text, std::string_view s
 const std::array<ScreenPlan, 5>& standardScreenPlans() {
     static DataTableCache<std::array<ScreenPlan, 5>> plans;
     return plans.get({"track/screen0.txt", "track/screen1.txt", "track/screen2.txt", "track/screen3.txt",
-                      "track/screen4.txt", "track/links.txt", "track/hotspots.txt"},
+                      "track/screen4.txt", trackLinksFile, "track/hotspots.txt"},
                      [](const std::vector<std::string>& texts) {
-                         const std::vector<TrackLink> links = parseTrackLinks(texts[5], "track/links.txt");
+                         const std::vector<TrackLink>& links = standardTrackLinks();
                          std::array<ScreenPlan, 5> made;
                          for (int screen = 0; screen < 5; ++screen) {
                              const std::string name = "track/screen" + std::to_string(screen) + ".txt";
-                             made[static_cast<std::size_t>(screen)] =
-                                 parseScreenPlan(screen, texts[static_cast<std::size_t>(screen)], name, links,
-                                                 BuildHotspots());
+                             ScreenPlan& plan = made[static_cast<std::size_t>(screen)];
+                             plan = parseScreenPlan(screen, texts[static_cast<std::size_t>(screen)], name,
+                                                    links, BuildHotspots());
+                             checkWrittenCodes(plan, name);
                          }
                          return made;
                      });

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "display/place_spot.h"
+#include "movement/track_links.h"
 
 namespace wm {
 
@@ -65,16 +66,6 @@ struct ScreenPlan {
     std::vector<TrackCell> track;
     std::vector<Crossover> crossovers;
 };
-
-/// One link of the topology as the drawing needs it: its two nodes (a location id as digits, or a
-/// junction's name) and its sections from the low end.
-struct TrackLink {
-    int line = 0;
-    std::string low, high;
-    std::vector<int> sections;
-};
-
-std::vector<TrackLink> parseTrackLinks(std::string_view text, std::string_view source);
 
 /// Reads one screen's file and lays its track. `links` is the whole topology; a link is drawn on this
 /// screen when both its ends are placed here (a spot of the location, or a node row for a junction or for a

@@ -1,6 +1,8 @@
 #include "movement/reachability.h"
 
 #include "world/data_file.h"
+#include "world/place_reference.h"
+#include "world/table/location_rows.h"
 
 #include <charconv>
 #include <string>
@@ -10,14 +12,13 @@ namespace wm {
 namespace {
 
 constexpr std::string_view reachabilityFile = "track/reachability.txt";
+static_assert(table::lastLayoutPlace <= Reachability::maxId, "every place of the layout has its set");
 
-// An id "n" or an inclusive range "a-b" of ids, each within 0..maxId and a <= b.
+// A place "n" or an inclusive range "a-b" of places of the layout, a <= b.
 std::pair<int, int> idRange(std::string_view source, const DataRow& row, std::size_t field) {
     const std::string& text = row.fields[field];
     const std::size_t dash = text.find('-');
-    auto number = [&](std::string_view part) {
-        return numberIn(source, row.line, part, "location", 0, Reachability::maxId);
-    };
+    auto number = [&](std::string_view part) { return layoutPlaceField(part, source, row.line, "location"); };
     if (dash == std::string::npos) {
         const int id = number(text);
         return {id, id};
@@ -45,6 +46,8 @@ Reachability Reachability::parse(std::string_view text, std::string_view source)
             const auto [toFirst, toLast] = idRange(source, row, field);
             for (int from = fromFirst; from <= fromLast; ++from)
                 for (int to = toFirst; to <= toLast; ++to) {
+                    if (from == to)
+                        failDataRow(source, row.line, "location " + std::to_string(from) + " reaches itself");
                     if (set.reachable_[from][to])
                         failDataRow(source, row.line,
                                     "pair " + std::to_string(from) + " -> " + std::to_string(to) +

@@ -1,6 +1,8 @@
 #include "movement/route_table.h"
 
+#include "movement/track_links.h"
 #include "world/data_file.h"
+#include "world/place_reference.h"
 
 #include <charconv>
 #include <set>
@@ -21,9 +23,7 @@ struct FieldReader {
 
     [[noreturn]] void fail(const std::string& message) const { failDataRow(source, row.line, message); }
 
-    int id(std::string_view text) const {
-        return numberIn(source, row.line, text, "location", 0, Reachability::maxId);
-    }
+    int id(std::string_view text) const { return layoutPlaceField(text, source, row.line, "location"); }
 
     int section(std::string_view text) const {
         return numberIn(source, row.line, text, "section", 1, sectionCount);
@@ -82,6 +82,7 @@ Leg parseLeg(std::string_view source, const DataRow& row) {
     const FieldReader read{source, row};
     if (row.fields.size() != 6) read.fail("a leg row is: from, to, sections, branch, flank, test");
     Leg leg;
+    leg.fileLine = row.line;
     leg.from = read.id(row.fields[0]);
     leg.to = read.id(row.fields[1]);
     if (leg.from == leg.to) read.fail("a leg joins two different locations");
@@ -107,6 +108,22 @@ Leg parseLeg(std::string_view source, const DataRow& row) {
     }
     leg.testSet = read.sections(row.fields[5]);
     return leg;
+}
+
+// A leg locks and tests only sections the track carries, or its route would guard track that is not there.
+void checkLegSections(const RouteTable& table, const std::set<int>& carried, std::string_view source) {
+    for (const auto& [ends, leg] : table.legs()) {
+        const auto need = [&](const std::vector<int>& sections) {
+            for (int section : sections)
+                if (!carried.contains(section))
+                    failDataRow(source, leg.fileLine,
+                                "section " + std::to_string(section) + " is carried by no link of " +
+                                    std::string(trackLinksFile));
+        };
+        need(leg.sections);
+        for (const FlankLock& flank : leg.flanks) need({flank.source}), need(flank.targets);
+        need(leg.testSet);
+    }
 }
 
 } // namespace
@@ -200,10 +217,12 @@ RouteTable RouteTable::parse(const Reachability& reachable, const Sources& sourc
 
 const RouteTable& RouteTable::standard() {
     static DataTableCache<RouteTable> table;
-    return table.get({viasFile, noRouteFile, legsFile, reachabilityFile},
+    return table.get({viasFile, noRouteFile, legsFile, reachabilityFile, trackLinksFile},
                      [](const std::vector<std::string>& texts) {
-                         return parse(Reachability::standard(),
-                                      {texts[0], viasFile, texts[1], noRouteFile, texts[2], legsFile});
+                         RouteTable read = parse(Reachability::standard(), {texts[0], viasFile, texts[1],
+                                                                            noRouteFile, texts[2], legsFile});
+                         checkLegSections(read, carriedSections(standardTrackLinks()), legsFile);
+                         return read;
                      });
 }
 

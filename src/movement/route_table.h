@@ -36,6 +36,7 @@ struct Leg {
     std::vector<FlankLock> flanks;
     std::vector<int> testSet; // all must be free before the leg may start
     BranchAction branch = BranchAction::none;
+    int fileLine = 0; // its row in the legs file
 };
 
 // One way of making a move: its legs in order; the intermediate locations are the starts of legs 2..n.

@@ -50,7 +50,7 @@ void openCouplingWindow(Game& g) {
 bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
     GameState& s = g.state;
     const Location& l = s.locations[place];
-    if (l.kind != kindPlatform && l.kind != kindThroughRoad && l.kind != kindSiding) {
+    if (!isStockRoad(l.kind)) {
         g.console.ShowNotice("Coupling/uncoupling not allowed there");
         return false;
     }

@@ -28,6 +28,26 @@ static_assert(rowsAreWellFormed(), "layout rows run 1..194 in id order with thre
 
 } // namespace
 
+std::optional<LayoutPlace> layoutPlace(int id) {
+    if (id < 1 || id > table::lastLayoutPlace) return std::nullopt;
+    const table::LocationRow& row = table::locationRows[static_cast<std::size_t>(id - 1)];
+    return LayoutPlace{row.kind, locoSlotsOf(id), row.code};
+}
+
+LocationId layoutPlaceWithCode(std::string_view code) {
+    if (code == unnamedPlaceCode) return 0;
+    LocationId found = 0;
+    for (const table::LocationRow& row : table::locationRows)
+        if (row.code == code) found = row.id;
+    return found;
+}
+
+bool isPlaceGroup(int group) {
+    for (const table::GroupRange& range : table::groupRanges)
+        if (range.group == group) return true;
+    return false;
+}
+
 Screen screenOfLocation(LocationId id) {
     for (const table::ScreenRange& range : table::screenRanges)
         if (id >= range.first && id <= range.last) return range.screen;

@@ -3,6 +3,7 @@
 #include "world/capacities.h"
 #include "world/records.h"
 
+#include <optional>
 #include <string_view>
 
 namespace wm {
@@ -19,6 +20,22 @@ void addLocation(GameState& state, LocationKind kind, int locoSlots, int length,
 // Builds the whole location table: the layout's places in id order, then the fillers up to 401, which
 // include the second berths 201..400.
 void buildLocationTable(GameState& state);
+
+// A place of the layout as the location table builds it, for data that names places.
+struct LayoutPlace {
+    LocationKind kind;
+    int locoSlots;
+    std::string_view code; // three characters, a short code padded with blanks
+};
+
+// The layout's place of the id; none for a filler, a second berth or any other number.
+std::optional<LayoutPlace> layoutPlace(int id);
+
+// The last place of the layout whose code is exactly this one; 0 for none and always for "aaa".
+LocationId layoutPlaceWithCode(std::string_view code);
+
+// Some place of the layout belongs to the route-code group.
+bool isPlaceGroup(int group);
 
 // Layout screen and route group of a location id, by the id ranges of the layout.
 Screen screenOfLocation(LocationId id);

@@ -108,9 +108,9 @@ bool codeInRange(const std::string& code, const NamedTrainRow& row) {
 } // namespace
 
 std::string_view dayFileName(int dayCode) {
-    if (dayCode >= 1 && dayCode <= 5) return "weekday";
-    if (dayCode == 6) return "saturday";
-    if (dayCode == 7) return "sunday";
+    if (dayCode >= 1 && dayCode <= 5) return timetableDays[0];
+    if (dayCode == 6) return timetableDays[1];
+    if (dayCode == 7) return timetableDays[2];
     return {};
 }
 

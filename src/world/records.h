@@ -20,6 +20,11 @@ enum LocationKind : int {
     kindRunningSection = 8, // running-line section between junctions
 };
 
+// Where coaches and wagons stand and are coupled: platforms, through roads and sidings.
+constexpr bool isStockRoad(LocationKind kind) {
+    return kind == kindPlatform || kind == kindThroughRoad || kind == kindSiding;
+}
+
 // Location::screen: the layout screen that shows the place.
 enum Screen : int {
     commonScreen = 0,

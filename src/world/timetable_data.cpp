@@ -3,7 +3,10 @@
 #include "world/capacities.h"
 #include "world/data_file.h"
 #include "world/engine_list.h"
+#include "world/location_table.h"
+#include "world/place_reference.h"
 #include "world/reference_tables.h"
+#include "world/sheds.h"
 
 #include <algorithm>
 #include <map>
@@ -153,15 +156,74 @@ std::vector<StartRow> parseStart(std::string_view text, std::string_view source)
     return rows;
 }
 
-// Where a day's references point: the set of each kind of code, and the file each lives in.
+// The files a day is read from, for messages.
 struct DayFiles {
-    std::string departures, traffic, arrivals, start;
+    std::string departures, traffic, arrivals, start, named, lightEngines;
 };
 
 DayFiles dayFiles(std::string_view day) {
     const std::string prefix = "timetable/" + std::string(day);
-    return {dataFilePath(prefix + "-departures.txt"), dataFilePath(prefix + "-traffic.txt"),
-            dataFilePath(prefix + "-arrivals.txt"), dataFilePath(prefix + "-start.txt")};
+    return {dataFilePath(prefix + "-departures.txt"),   dataFilePath(prefix + "-traffic.txt"),
+            dataFilePath(prefix + "-arrivals.txt"),     dataFilePath(prefix + "-start.txt"),
+            dataFilePath("timetable/named-trains.txt"), dataFilePath("timetable/light-engine-moves.txt")};
+}
+
+// A row of another day is read all the same, so its day must be one that has a timetable.
+void needTimetableDay(std::string_view source, int line, std::string_view name) {
+    if (std::find(timetableDays.begin(), timetableDays.end(), name) != timetableDays.end()) return;
+    std::string days;
+    for (std::string_view day : timetableDays) days += (days.empty() ? "" : ", ") + std::string(day);
+    failDataRow(source, line, "day " + quoted(name) + " is none of " + days);
+}
+
+// The days of a light-engine move, joined by commas.
+std::vector<std::string_view> dayNames(std::string_view text) {
+    std::vector<std::string_view> names;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(',', start);
+        names.push_back(text.substr(start, comma - start));
+        if (comma == std::string_view::npos) return names;
+        start = comma + 1;
+    }
+}
+
+using CodeSet = std::set<std::string, std::less<>>;
+
+void needPlaceGroup(int group, std::string_view source, int line, std::string_view what) {
+    if (!isPlaceGroup(group))
+        failDataRow(source, line,
+                    std::string(what) + " " + std::to_string(group) + " holds no place of the layout");
+}
+
+// A placement's place is of the kind that can hold what it puts there.
+void checkStartPlace(const StartRow& row, std::string_view source) {
+    const auto& n = row.numbers;
+    const auto fail = [&](int id, const std::string& what) {
+        failDataRow(source, row.fileLine, "place " + std::to_string(id) + " " + what);
+    };
+    if (row.op == "shed") {
+        for (int id = n[1]; id <= n[2]; ++id)
+            if (needLayoutPlace(id, source, row.fileLine).kind != kindShedRoad) fail(id, "is no shed road");
+    } else if (row.op == "loco") {
+        if (needLayoutPlace(n[1], source, row.fileLine).locoSlots < n[2])
+            fail(n[1], "has no engine place " + std::to_string(n[2]));
+    } else if (row.op == "departure" || row.op == "stock" || row.op == "traffic" || row.op == "tstock" ||
+               row.op == "rake") {
+        if (!isStockRoad(needLayoutPlace(n[0], source, row.fileLine).kind))
+            fail(n[0], "is no road where stock stands");
+    }
+}
+
+// Every range of named trains names some train of the day.
+void checkNamedTrains(const DayTimetable& table, const CodeSet& trains, std::string_view day,
+                      std::string_view source) {
+    for (const NamedTrainRow& row : table.namedTrains) {
+        const auto first = trains.lower_bound(row.from);
+        if (first == trains.end() || *first > row.to)
+            failDataRow(source, row.fileLine,
+                        "codes " + quoted(row.from) + " to " + quoted(row.to) + " match no train of the " +
+                            std::string(day));
+    }
 }
 
 } // namespace
@@ -210,27 +272,27 @@ Chance parseChance(std::string_view text, std::string_view source, int line) {
 DayTimetable parseDayTimetable(std::string_view day, std::string_view departures, std::string_view traffic,
                                std::string_view arrivals, std::string_view start, std::string_view named,
                                std::string_view lightEngines) {
-    const std::string prefix(day);
+    const DayFiles files = dayFiles(day);
     DayTimetable table;
-    table.departures = parseDepartures(departures, dataFilePath("timetable/" + prefix + "-departures.txt"));
-    table.traffic = parseTraffic(traffic, dataFilePath("timetable/" + prefix + "-traffic.txt"));
-    table.arrivals = parseArrivals(arrivals, dataFilePath("timetable/" + prefix + "-arrivals.txt"));
-    table.start = parseStart(start, dataFilePath("timetable/" + prefix + "-start.txt"));
+    table.departures = parseDepartures(departures, files.departures);
+    table.traffic = parseTraffic(traffic, files.traffic);
+    table.arrivals = parseArrivals(arrivals, files.arrivals);
+    table.start = parseStart(start, files.start);
 
-    const std::string namedSource = dataFilePath("timetable/named-trains.txt");
+    const std::string& namedSource = files.named;
     for (const DataRow& row : splitDataTable(named, namedSource)) {
         needFields(namedSource, row, 4, "a named train");
+        needTimetableDay(namedSource, row.line, row.fields[0]);
         if (row.fields[3].size() > 30) failDataRow(namedSource, row.line, "a name has at most 30 characters");
         if (row.fields[1] > row.fields[2]) failDataRow(namedSource, row.line, "the codes run backwards");
         if (row.fields[0] != day) continue;
-        table.namedTrains.push_back({row.fields[1], row.fields[2], row.fields[3]});
+        table.namedTrains.push_back({row.fields[1], row.fields[2], row.fields[3], row.line});
         if (table.namedTrains.size() > namedTrainCapacity)
             failDataRow(namedSource, row.line, "more named trains in the day than the table holds");
     }
-    const std::string lightSource = dataFilePath("timetable/light-engine-moves.txt");
+    const std::string& lightSource = files.lightEngines;
     for (const DataRow& row : splitDataTable(lightEngines, lightSource)) {
         needFields(lightSource, row, 5, "a light-engine move");
-        const std::string days = "," + row.fields[0] + ",";
         // Every row is read, so a damaged row of another day is found whichever day is played.
         LightEngineRow move{parseTime(row.fields[1], lightSource, row.line),
                             dataNumber(lightSource, row, 2, "line", 1, highestLine),
@@ -238,7 +300,12 @@ DayTimetable parseDayTimetable(std::string_view day, std::string_view departures
                             static_cast<EngineCondition>(dataNumber(
                                 lightSource, row, 4, "flag", conditionNeedsWater, highestLightEngineFlag)),
                             row.line};
-        if (days.find("," + prefix + ",") == std::string::npos) continue;
+        bool ofThisDay = false;
+        for (std::string_view name : dayNames(row.fields[0])) {
+            needTimetableDay(lightSource, row.line, name);
+            ofThisDay = ofThisDay || name == day;
+        }
+        if (!ofThisDay) continue;
         table.lightEngines.push_back(move);
         if (table.lightEngines.size() > static_cast<std::size_t>(lightEngineMoveCapacity))
             failDataRow(lightSource, row.line, "more light-engine moves in the day than the table holds");
@@ -248,7 +315,7 @@ DayTimetable parseDayTimetable(std::string_view day, std::string_view departures
 
 void checkDayTimetable(std::string_view day, const DayTimetable& table) {
     const DayFiles files = dayFiles(day);
-    std::set<std::string, std::less<>> departures, arrivals, traffic;
+    CodeSet departures, arrivals, traffic;
     for (const DepartureRow& row : table.departures)
         if (!departures.insert(row.code).second)
             failDataRow(files.departures, row.fileLine, "departure " + quoted(row.code) + " listed twice");
@@ -259,8 +326,8 @@ void checkDayTimetable(std::string_view day, const DayTimetable& table) {
         if (!traffic.insert(row.name).second)
             failDataRow(files.traffic, row.fileLine, "traffic " + quoted(row.name) + " listed twice");
 
-    const auto need = [](const std::set<std::string, std::less<>>& codes, const std::string& code,
-                         std::string_view source, int line, std::string_view what) {
+    const auto need = [](const CodeSet& codes, const std::string& code, std::string_view source, int line,
+                         std::string_view what) {
         if (!codes.contains(code))
             failDataRow(source, line, std::string(what) + " " + quoted(code) + " is no entry of the day");
     };
@@ -276,28 +343,37 @@ void checkDayTimetable(std::string_view day, const DayTimetable& table) {
         else
             need(traffic, name, source, line, "portion");
     };
-    std::set<int> duties;
+    std::set<int> duties, worked; // the engine list's, and those the day's trains and placements use
     for (const EngineRow& engine : loadedEngineList()) duties.insert(engine.duty);
     const auto needDuty = [&](int duty, std::string_view source, int line) {
         if (duty != 0 && duty != noEngine && !duties.contains(duty))
             failDataRow(source, line, "duty " + std::to_string(duty) + " is no engine of engines.txt");
+        worked.insert(duty);
     };
+    const ShedTable& sheds = loadedShedTable();
 
     for (const DepartureRow& row : table.departures) {
         if (!isBlank(row.returnCode))
             need(arrivals, row.returnCode, files.departures, row.fileLine, "return code");
         needChance(row.chance, files.departures, row.fileLine);
         needDuty(row.duty, files.departures, row.fileLine);
+        needPlaceGroup(row.group, files.departures, row.fileLine, "group");
+        if (!sheds.isKnown(row.shed))
+            failDataRow(files.departures, row.fileLine,
+                        "shed " + quoted(row.shed) + " is no shed of sheds.txt");
     }
-    for (const TrafficRow& row : table.traffic)
+    for (const TrafficRow& row : table.traffic) {
         if (!isBlank(row.departure))
             need(departures, row.departure, files.traffic, row.fileLine, "departure");
+        needPlaceGroup(row.route, files.traffic, row.fileLine, "route");
+    }
     std::size_t portions = 0;
     for (const ArrivalRow& row : table.arrivals) {
         if (!isBlank(row.firstPortion))
             needPortion(row.firstPortion, files.arrivals, row.fileLine), ++portions;
         needChance(row.chance, files.arrivals, row.fileLine);
         needDuty(row.duty, files.arrivals, row.fileLine);
+        needPlaceGroup(row.group, files.arrivals, row.fileLine, "group");
         for (const PortionRow& portion : row.portions) {
             needPortion(portion.name, files.arrivals, portion.fileLine);
             needChance(portion.chance, files.arrivals, portion.fileLine);
@@ -306,6 +382,7 @@ void checkDayTimetable(std::string_view day, const DayTimetable& table) {
     }
     for (const StartRow& row : table.start) {
         needChance(row.chance, files.start, row.fileLine);
+        checkStartPlace(row, files.start);
         const auto& a = row.args;
         if (row.op == "return") {
             need(departures, a[0], files.start, row.fileLine, "departure");
@@ -323,8 +400,20 @@ void checkDayTimetable(std::string_view day, const DayTimetable& table) {
     }
     if (portions > static_cast<std::size_t>(portionCapacity))
         failDataRow(files.arrivals, 0, "more portions in the day than the table holds");
-    const std::string lightSource = dataFilePath("timetable/light-engine-moves.txt");
-    for (const LightEngineRow& move : table.lightEngines) needDuty(move.duty, lightSource, move.fileLine);
+    for (const LightEngineRow& move : table.lightEngines) {
+        const bool ofTheDay = worked.contains(move.duty);
+        needDuty(move.duty, files.lightEngines, move.fileLine);
+        if (!ofTheDay)
+            failDataRow(files.lightEngines, move.fileLine,
+                        "duty " + std::to_string(move.duty) + " works no train of the " + std::string(day) +
+                            " and stands nowhere at its start");
+        // The move acts on its pilot while it stands in a place of the line's group.
+        needPlaceGroup(move.line, files.lightEngines, move.fileLine, "line");
+    }
+
+    CodeSet trains = departures;
+    trains.insert(arrivals.begin(), arrivals.end());
+    checkNamedTrains(table, trains, day, files.named);
 }
 
 const DayTimetable& loadedDayTimetable(std::string_view day) {

@@ -2,11 +2,15 @@
 
 #include "world/records.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace wm {
+
+// The days with a timetable of their own, by the names their files and rows carry.
+inline constexpr std::array<std::string_view, 3> timetableDays{"weekday", "saturday", "sunday"};
 
 // When a conditional timetable entry is built. Fixed and level chances draw rand(100) once.
 struct Chance {
@@ -67,6 +71,7 @@ struct StartRow {
 
 struct NamedTrainRow {
     std::string from, to, name;
+    int fileLine = 0;
 };
 
 struct LightEngineRow {
@@ -91,9 +96,10 @@ Chance parseChance(std::string_view text, std::string_view source, int line);
 // Minutes from "HH:MM" (hours up to 48); a fault is a DataFileError of the row.
 int parseTime(std::string_view text, std::string_view source, int line);
 
-// The day's tables ("weekday", "saturday", "sunday") from the data folder, read once and checked: every
-// code a row names is an entry of the day, every duty an engine of the engine list, and the day fits the
-// tables. A fault is a DataFileError naming the file and line.
+// The day's tables (one of timetableDays) from the data folder, read once and checked: every code a row
+// names is an entry of the day, every duty an engine of the engine list, every shed one of the sheds, every
+// place and group one of the layout's, and the day fits the tables. A fault is a DataFileError naming the
+// file and line.
 const DayTimetable& loadedDayTimetable(std::string_view day);
 
 // The checks of loadedDayTimetable on a day read with parseDayTimetable.

@@ -5,95 +5,17 @@
 
 #include <chrono>
 #include <climits>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
-#include "drive/driver.h"
+#include "data_folder_copy.h"
 #include "session/game_choice.h"
 #include "session/layout_screens.h"
 #include "session/main_loop.h"
-#include "world/data_file.h"
 
 namespace wm {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string readWhole(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void writeWhole(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-/// A copy of the data folder that the game reads while the object lives.
-class DataFolderCopy {
-  public:
-    DataFolderCopy() {
-        path_ = fs::temp_directory_path() / ("wm58-data-" + std::to_string(::getpid()));
-        fs::remove_all(path_);
-        fs::copy(WENDMOOR_DATA_DIR, path_, fs::copy_options::recursive);
-        useDataFolder(path_.string());
-    }
-    ~DataFolderCopy() {
-        useDataFolder("");
-        fs::remove_all(path_);
-    }
-    fs::path file(const std::string& name) const { return path_ / name; }
-    void write(const std::string& name, const std::string& text) const {
-        writeWhole(file(name), text);
-        dataFilesChanged();
-    }
-
-  private:
-    fs::path path_;
-};
-
-/// How a start-up on the copied data ended: with the start screen, or with the one fatal box.
-struct StartUpResult {
-    bool started = false;
-    std::string box;
-};
-
-StartUpResult startUp(Driver& driver) {
-    StartUpResult result;
-    result.started = driver.startUp();
-    if (!driver.host().messages().empty()) result.box = driver.host().messages().front();
-    return result;
-}
-
-std::string lineOf(const std::string& text, int number) {
-    std::istringstream in(text);
-    std::string line;
-    for (int k = 0; k < number && std::getline(in, line); ++k) {
-    }
-    return line;
-}
-
-// The first data row of the file that starts with the word.
-int firstRowStarting(const std::string& text, const std::string& word) {
-    std::istringstream in(text);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        std::istringstream fields(line);
-        std::string first;
-        if (fields >> first && first == word) return number;
-    }
-    return 0;
-}
-
-std::string replaceLine(const std::string& text, int number, const std::string& replacement) {
-    std::istringstream in(text);
-    std::string line, out;
-    for (int k = 1; std::getline(in, line); ++k) out += (k == number ? replacement : line) + "\n";
-    return out;
-}
+using namespace wm::test_data;
 
 TEST(DataAtStartUp, AGarbledScreenLineStopsTheProgramBeforeTheStartScreen) {
     DataFolderCopy data;
