@@ -131,16 +131,6 @@ TEST_F(RouteMove, WhenTheFirstRouteIsBlockedTheAlternativeIsUsed) {
     EXPECT_EQ(state.sectionTimer[245], 0); // 104 to 100
 }
 
-TEST_F(RouteMove, ATakenTokenKeepsTheBranchClosedAndRoutesNeedingItUnusable) {
-    const Route& onto = table().routes(66, 26).front();
-    EXPECT_TRUE(routeUsable(state, onto));
-    state.branchTimer = 1;
-    EXPECT_FALSE(routeUsable(state, onto));
-    // Returning the token and the branch's other users do not need it.
-    EXPECT_TRUE(routeUsable(state, table().routes(26, 66).front()));
-    EXPECT_TRUE(routeUsable(state, table().routes(64, 26).front()));
-}
-
 // Every route entry, one at a time on an empty layout with a light engine at its from-location.
 struct Walk {
     std::map<int, int> timers; // what each locked section's timer should be
