@@ -14,6 +14,7 @@
 #include "display/screen_plan.h"
 #include "display/section_colour.h"
 #include "display/track_drawing.h"
+#include "movement/section_ops.h"
 #include "world/game_state.h"
 
 namespace wm {
@@ -73,7 +74,7 @@ void DrawKeyMenu(Console& c, const std::array<int, layoutScreenCount>& alertLeve
 
 void FacilityStatus(Console& c, const GameState& state, int column, int row, std::string_view name) {
     c.GotoCell(column, row);
-    if (state.branchTimer == 0) {
+    if (branchFree(state)) {
         c.SetTextColour(palette::Green);
         c.WriteText(std::string(name) + " available");
     } else {

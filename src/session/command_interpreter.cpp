@@ -4,10 +4,13 @@
 
 #include "console/palette.h"
 #include "display/hotspots.h"
-#include "session/layout_screens.h"
+#include "movement/arrival_ready.h"
+#include "movement/route_move.h"
+#include "movement/validate_move.h"
 #include "session/ask_location.h"
 #include "session/from_description.h"
 #include "session/game.h"
+#include "session/layout_screens.h"
 #include "session/main_loop.h"
 #include "session/place_orders.h"
 
@@ -155,6 +158,17 @@ void showInformation(Game& g, bool engines) {
         engines ? 191 : 201);
 }
 
+/// A move that has passed the interpreter's checks: a train at an entry point must be near enough to be
+/// signalled in, then the rules and the route decide.
+void orderMove(Game& g, LocationId from, LocationId to) {
+    MoveWorld world{g.state, g.services, g.console, g.move, g.clock.tickPhase};
+    if (g.state.locations[from].kind == kindEntryPoint && checkArrivalReady(world, from)) return;
+    if (!validateMove(world, from, to)) return;
+    routeMove(world, from, to);
+    // Whether it started or was refused, the order took no time: the next cycle runs without a tick.
+    g.clock.cycleDone = false;
+}
+
 void carryOut(Game& g, LocationId from, int to) {
     GameState& s = g.state;
     const Location& l = s.locations[from];
@@ -185,8 +199,7 @@ void carryOut(Game& g, LocationId from, int to) {
     if (!isPlace(to)) return;
     LocationId target = to;
     if (!CheckMove(g, from, target)) return;
-    // The movement code that carries a move out is not built yet.
-    g.console.NotPossible();
+    orderMove(g, from, target);
 }
 } // namespace
 
