@@ -11,7 +11,6 @@
 namespace wm {
 
 namespace {
-constexpr int lightEngineType = 8;
 constexpr int throughRunMinimumTicks = 4;
 
 bool startsThroughRunLate(int trainType) {
@@ -19,23 +18,6 @@ bool startsThroughRunLate(int trainType) {
     return trainType == 0 || trainType == 2 || trainType == 3 || trainType == 9;
 }
 } // namespace
-
-MovingThing movingThing(const GameState& s, const MoveContext& move, LocationId from) {
-    const Location& l = s.locations[from];
-    if (!move.withTrain || l.occupant <= 0) return {};
-    switch (l.occState) {
-    case occArrival:
-        return {occArrival, l.occupant, s.arrivals[l.occupant].trainType};
-    case occDeparture:
-    case occReversingDeparture:
-        return {l.occState, l.occupant, s.departures[l.occupant].trainType};
-    case occStock:
-    case occTraffic:
-        return {l.occState, l.occupant, lightEngineType};
-    default:
-        return {};
-    }
-}
 
 int legStartDelay(const MoveWorld& w, LocationId from, LocationId to, const MovingThing& moving) {
     const GameState& s = w.state;
@@ -45,7 +27,8 @@ int legStartDelay(const MoveWorld& w, LocationId from, LocationId to, const Movi
         delay = w.move.arrivalStartDelay;
     } else if (s.locations[to].kind == kindTurntable) {
         delay = start.busyTicks;
-    } else if (moving.occState == occDeparture || moving.occState == occReversingDeparture) {
+    } else if ((moving.occState == occDeparture || moving.occState == occReversingDeparture) &&
+               start.occState != occPassingThrough) {
         const Departure& d = s.departures[moving.occupant];
         const bool standsFormed = (start.kind == kindPlatform || start.kind == kindThroughRoad) &&
                                   start.group == d.group && isPassengerTrain(d.trainType) &&
@@ -77,7 +60,7 @@ void setLegCountdowns(GameState& s, LocationId from, LocationId to, int startDel
     s.locations[from].busyTicks = std::max(startDelay + 1, 1);
     const int line = exitLine(to);
     s.locations[to].busyTicks =
-        line != 0 ? arrivalTicks + ticksPerMinute * edgeMinutes(line, band) : std::max(arrivalTicks, 1);
+        std::max(line != 0 ? arrivalTicks + ticksPerMinute * edgeMinutes(line, band) : arrivalTicks, 1);
 }
 
 } // namespace wm

@@ -4,22 +4,13 @@
 
 #include <span>
 
+#include "movement/leg_contents.h"
 #include "movement/move_world.h"
 #include "world/capacities.h"
 
 namespace wm {
 
 struct GameState;
-
-/// What a leg moves, as its start place holds it when the leg begins.
-struct MovingThing {
-    int occState = 0;  // the OccState of what moves: an arrival, a departure, a rake, traffic, or 0 light
-    int occupant = 0;  // the arrival, departure, first portion or traffic block
-    int trainType = 8; // of the arrival or departure; a light engine otherwise
-};
-
-/// The thing the player's move takes from the place: with the train, what stands there; light, nothing.
-MovingThing movingThing(const GameState& state, const MoveContext& move, LocationId from);
 
 /// Ticks before the train starts from `from`.
 int legStartDelay(const MoveWorld& world, LocationId from, LocationId to, const MovingThing& moving);

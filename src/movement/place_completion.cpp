@@ -108,13 +108,22 @@ Completion completeTrainPlace(GameState& s, LocationId place, OccState state) {
         l.occState = occDeparture;
         return {Completed::workDone, place, 0, l.occupant};
     }
+    // What waited in the berth while an engine came or went light may still have time to run.
+    const int stillToRun = s.locations[incomingBerth(place)].busyTicks;
     mergeIncomingBerth(s, place);
+    const auto resumeCountdown = [&] {
+        if (stillToRun <= 0) return;
+        l.busyTicks = stillToRun;
+        keepContentsInBerth(s, place);
+    };
     if (state == occEngineComingIn) {
         // A lone engine that has come in light beside a train closes up to it.
         if (l.occState != occEmpty) closeUpLocos(s, place);
         syncLocoWhere(s, place);
+        resumeCountdown();
         return {Completed::enginesPlaced, place};
     }
+    if (state == occLeavingLight) resumeCountdown();
     if (state != occComingIn) return {Completed::berthMerged, place};
     return {Completed::trainAtStand, place};
 }
