@@ -42,7 +42,7 @@ void drawEngineNeed(GameState& s, GameServices& services, ArrivalIndex arrival) 
     if (!isRealEngine(a.loco) || a.loco > s.locoCount) return;
     Loco& engine = s.locos[a.loco];
     const int need = needFrom(a.condCode, services.rand(99));
-    if (need > engine.condition) engine.condition = need;
+    if (need > engine.condition) engine.condition = static_cast<EngineCondition>(need);
     if (engine.condition < conditionNeedsWater || engine.condition > conditionNeedsRepair) return;
     services.notice("Loco " + engine.number.str() + " will need " + std::string(needWord(engine.condition)) +
                     " on arrival at " + groupName(a.group));

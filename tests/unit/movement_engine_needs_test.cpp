@@ -10,7 +10,7 @@ namespace {
 class EngineNeeds : public MoveFixture {
   protected:
     /// The condition the engine of an arrival with the code is left in after one draw of `draw`.
-    int needAfter(int condCode, int draw, int before = conditionAvailable, LocoIndex engine = 1) {
+    int needAfter(int condCode, int draw, EngineCondition before = conditionAvailable, LocoIndex engine = 1) {
         services.messages.clear();
         s().locos[1].condition = before;
         const ArrivalIndex a = addArrival(2, 15, 600, 4, engine);
