@@ -1,0 +1,92 @@
+// Trains worked by clicks through the real game on the headless host: a train signalled in and received
+// in a platform, and a departure sent out by its exit with its engine booked back.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "drive/driver.h"
+#include "session/game.h"
+#include "world/location_table.h"
+#include "world/loco_places.h"
+
+namespace wm {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MovementDriver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        out = fs::temp_directory_path() / ("wm58-moves-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(out);
+    }
+    void TearDown() override { fs::remove_all(out); }
+
+    void play(const std::string& name) {
+        std::ifstream in(fs::path(WENDMOOR_TESTS_DIR) / "scripts" / name);
+        std::vector<std::string> script;
+        for (std::string line; std::getline(in, line);) {
+            for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
+                line.replace(at, 5, out.string());
+            script.push_back(line);
+        }
+        std::string error;
+        ASSERT_EQ(driver.run(name, script, error), 0) << error;
+    }
+    std::string screenRow(const std::string& file, int row) {
+        std::ifstream in(out / file);
+        std::string line;
+        for (int i = 0; i < row && std::getline(in, line);) ++i;
+        return line;
+    }
+    GameState& s() { return driver.game().state; }
+    LocationId place(std::string_view code) { return findPlaceByCode(s(), code); }
+
+    fs::path out;
+    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
+};
+
+TEST_F(MovementDriver, AnArrivalIsSignalledInAndReceivedInAPlatformOfItsGroup) {
+    play("arrival_to_platform.txt");
+    const LocationId platform = place("PL3");
+    const Location& l = s().locations[platform];
+    ASSERT_EQ(l.occState, occArrival);
+    const Arrival& a = s().arrivals[l.occupant];
+    EXPECT_EQ(std::string(a.code.view()), "064A");
+    EXPECT_EQ(a.group, l.group);
+    ASSERT_TRUE(isRealEngine(a.loco));
+    EXPECT_EQ(s().locos[a.loco].where, platform);
+    EXPECT_TRUE(standsAt(l, a.loco));
+    // The route over the junction is released once the train has passed.
+    for (int section = 1; section <= sectionCount; ++section)
+        EXPECT_EQ(s().sectionTimer[section], 0) << section;
+    // The train is drawn where it stands, and was drawn coming in while its route was locked.
+    EXPECT_NE(screenRow("in-platform.txt", 15).find("0.38"), std::string::npos);
+    EXPECT_NE(screenRow("signalled-in.txt", 18).find("0.38"), std::string::npos);
+    std::ifstream messages(out / "messages.txt");
+    const std::string all((std::istreambuf_iterator<char>(messages)), std::istreambuf_iterator<char>());
+    EXPECT_NE(all.find("notice A train has arrived at "), std::string::npos);
+}
+
+TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
+    play("departure_out.txt");
+    DepartureIndex d = 0;
+    for (DepartureIndex i = 1; i <= s().departureCount; ++i)
+        if (s().departures[i].code.view() == "900A") d = i;
+    ASSERT_NE(d, 0);
+    const Departure& departure = s().departures[d];
+    EXPECT_EQ(departure.state, departureGone);
+    const LocoIndex engine = departure.loco;
+    ASSERT_TRUE(isRealEngine(engine));
+    ASSERT_NE(departure.returnArrival, 0);
+    EXPECT_EQ(s().arrivals[departure.returnArrival].loco, engine);
+    EXPECT_EQ(s().locos[engine].where, whereOnArrival + departure.returnArrival);
+    for (LocationId p = 1; p <= placeCount; ++p) EXPECT_FALSE(standsAt(s().locations[p], engine)) << p;
+    EXPECT_EQ(s().locations[place("LS1")].occState, occEmpty);
+}
+
+} // namespace
+} // namespace wm
