@@ -71,6 +71,27 @@ TEST_F(MovementDriver, AnArrivalIsSignalledInAndReceivedInAPlatformOfItsGroup) {
     EXPECT_NE(all.find("notice A train has arrived at "), std::string::npos);
 }
 
+TEST_F(MovementDriver, AnUncoupledTrainEngineRunsLightToAShedRoad) {
+    play("engine_to_shed.txt");
+    const Location& platform = s().locations[place("PL3")];
+    ASSERT_EQ(platform.occState, occArrival);
+    const LocoIndex engine = s().arrivals[platform.occupant].loco;
+    ASSERT_TRUE(isRealEngine(engine));
+    // The train stays in the platform without its engine; the engine stands alone on the shed road.
+    EXPECT_TRUE(enginesAt(platform).empty());
+    const LocationId road = place("LL2");
+    EXPECT_EQ(s().locos[engine].where, road);
+    EXPECT_EQ(s().locations[road].locoAt[1], engine);
+    for (LocationId p = 1; p <= placeCount; ++p) {
+        if (p == road) continue;
+        EXPECT_FALSE(standsAt(s().locations[p], engine)) << p;
+    }
+    for (int section = 1; section <= sectionCount; ++section)
+        EXPECT_EQ(s().sectionTimer[section], 0) << section;
+    EXPECT_NE(screenRow("on-shed.txt", 19).find(std::string(s().locos[engine].number.view())),
+              std::string::npos);
+}
+
 TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
     play("departure_out.txt");
     DepartureIndex d = 0;
