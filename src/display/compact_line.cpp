@@ -10,6 +10,7 @@
 #include "rules/departure_readiness.h"
 #include "world/game_state.h"
 #include "world/loco_places.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ std::string engineLabel(int count) {
 
 // Direction of the arrival or departure in a berth; -1 when it holds neither.
 int trainDirection(const GameState& state, OccState occState, int occupant) {
-    if (occState == occArrival && occupant >= 1 && occupant <= state.arrivalCount)
+    if (occState == occArrival && isArrival(state, occupant))
         return arrivalRunsDown(state.arrivals[occupant]) ? directionDown : directionUp;
     if ((occState == occDeparture || occState == occReversingDeparture) && occupant >= 1 &&
         occupant <= state.departureCount)
@@ -120,7 +121,7 @@ Content content(const GameState& state, LocationId place, int direction) {
                 {"", red, contentWidth - 1 - static_cast<int>(label.size())}};
     }
     case occComingIn:
-        if (berth.occState == occArrival && berth.occupant >= 1 && berth.occupant <= state.arrivalCount)
+        if (berth.occState == occArrival && isArrival(state, berth.occupant))
             return {{FormatTime(state.arrivals[berth.occupant].time), palette::HighlightText}};
         if (berth.occState == occDeparture && berth.occupant >= 1 && berth.occupant <= state.departureCount)
             return {{FormatTime(state.departures[berth.occupant].time), palette::HighlightText}};

@@ -9,6 +9,7 @@
 #include "world/game_state.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 #include "world/ticks.h"
 
@@ -24,15 +25,6 @@ constexpr std::size_t high = highEnd;
 constexpr int portionDueTrain = 6;
 constexpr int portionDueFreight = 61;
 
-bool validDeparture(const GameState& state, int departure) {
-    return departure >= 1 && departure <= state.departureCount;
-}
-bool validArrival(const GameState& state, int arrival) {
-    return arrival >= 1 && arrival <= state.arrivalCount;
-}
-bool validPortion(const GameState& state, int portion) {
-    return portion >= 1 && portion <= state.portionCount;
-}
 bool validTraffic(const GameState& state, int traffic) {
     return traffic >= 1 && traffic <= state.trafficCount;
 }
@@ -48,20 +40,19 @@ Wanted engineWanted(const GameState& state, LocationId place) {
     const Location& l = state.locations[place];
     bool down = false;
     Colour colour = palette::Red;
-    if (l.occState == occArrival && validArrival(state, l.occupant)) {
+    if (l.occState == occArrival && isArrival(state, l.occupant)) {
         const Arrival& a = state.arrivals[l.occupant];
         const DepartureIndex runsOn = throughDeparture(state, l.occupant);
-        down =
-            validDeparture(state, runsOn) ? departureRunsDown(state.departures[runsOn]) : arrivalRunsDown(a);
+        down = isDeparture(state, runsOn) ? departureRunsDown(state.departures[runsOn]) : arrivalRunsDown(a);
         colour = l.group == a.group ? palette::Red : palette::Green;
     } else if ((l.occState == occDeparture || l.occState == occReversingDeparture) &&
-               validDeparture(state, l.occupant)) {
+               isDeparture(state, l.occupant)) {
         down = departureRunsDown(state.departures[l.occupant]);
         colour = bookedEngineReady(state, l.occupant) ? palette::Green : palette::Red;
-    } else if (l.occState == occStock && validPortion(state, l.occupant)) {
+    } else if (l.occState == occStock && isPortion(state, l.occupant)) {
         const Portion& p = state.portions[l.occupant];
         if (p.portionState != portionStanding && p.portionState != portionInFormed) return {};
-        if (!validDeparture(state, p.departure)) return {};
+        if (!isDeparture(state, p.departure)) return {};
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d)) return {};
         down = departureRunsDown(d);
@@ -97,7 +88,7 @@ bool callsHere(const GameState& state, LocationId place, ArrivalIndex arrival) {
     const Arrival& a = state.arrivals[arrival];
     if (state.locations[place].group != a.group) return false;
     const DepartureIndex runsOn = throughDeparture(state, arrival);
-    return validDeparture(state, runsOn) && state.departures[runsOn].time == a.time;
+    return isDeparture(state, runsOn) && state.departures[runsOn].time == a.time;
 }
 
 OccupantText arrivalText(const GameState& state, LocationId place, ArrivalIndex arrival) {
@@ -123,7 +114,7 @@ OccupantText portionText(const GameState& state, const PlaceView& view, Location
     OccupantText out;
     out.colour = palette::Silver;
     if ((p.portionState == portionStanding || p.portionState == portionInFormed) &&
-        validDeparture(state, p.departure)) {
+        isDeparture(state, p.departure)) {
         const Departure& d = state.departures[p.departure];
         if (isPseudoDeparture(d))
             out.text = padded(std::string(isFullyFitted(d.trainType) ? "H" : "L") + " via" +
@@ -243,16 +234,16 @@ OccupantText occupantText(const GameState& state, const PlaceView& view, Locatio
         out.trackLine = true;
         return out;
     case occArrival:
-        if (!validArrival(state, occupant)) break;
+        if (!isArrival(state, occupant)) break;
         return arrivalText(state, place, occupant);
     case occDeparture:
     case occReversingDeparture:
-        if (!validDeparture(state, occupant)) break;
+        if (!isDeparture(state, occupant)) break;
         out.text = bracketedTime(state.locations[place], state.departures[occupant].time);
         out.colour = departureTimeColour(state, occupant, place);
         return out;
     case occStock:
-        if (!validPortion(state, occupant)) break;
+        if (!isPortion(state, occupant)) break;
         return portionText(state, view, place, occupant);
     case occTraffic:
         if (!validTraffic(state, occupant)) break;

@@ -6,6 +6,7 @@
 #include "world/line_tables.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 
 #include <algorithm>
 
@@ -75,7 +76,7 @@ void DrawApproachLabel(Console& console, const GameState& state, LocationId plac
     console.GotoCell(column, row);
     console.DefaultColours();
     const Location& l = state.locations[place];
-    if (l.occState == occArrival && l.occupant >= 1 && l.occupant <= state.arrivalCount) {
+    if (l.occState == occArrival && isArrival(state, l.occupant)) {
         const Arrival& a = state.arrivals[l.occupant];
         const int due = a.time + a.late;
         const int reach = approachTime(a.group, a.line, a.trainType);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
 #include "world/ticks.h"

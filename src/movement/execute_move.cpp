@@ -8,7 +8,7 @@
 #include "movement/leg_score_events.h"
 #include "movement/leg_timing.h"
 #include "movement/light_engine_offer.h"
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/rakes.h"

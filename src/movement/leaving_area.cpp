@@ -1,6 +1,6 @@
 #include "movement/leaving_area.h"
 
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/route_compatibility.h"
 

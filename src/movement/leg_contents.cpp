@@ -1,6 +1,6 @@
 #include "movement/leg_contents.h"
 
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 

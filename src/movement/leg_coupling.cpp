@@ -1,6 +1,6 @@
 #include "movement/leg_coupling.h"
 
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "world/berths.h"
 #include "world/game_state.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "movement/engine_needs.h"
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"

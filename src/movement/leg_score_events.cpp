@@ -6,7 +6,7 @@
 #include <string>
 
 #include "movement/leg_identities.h"
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "world/game_state.h"

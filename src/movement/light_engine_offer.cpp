@@ -4,7 +4,7 @@
 
 #include "console/time_format.h"
 #include "movement/leaving_area.h"
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "world/game_state.h"

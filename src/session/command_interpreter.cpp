@@ -13,16 +13,13 @@
 #include "session/layout_screens.h"
 #include "session/main_loop.h"
 #include "session/place_orders.h"
+#include "world/record_checks.h"
 
 namespace wm {
 
 namespace {
 constexpr int firstScreenCode = firstScreenLink; // 601..605
 constexpr int lastScreenCode = firstScreenLink + layoutScreenCount - 1;
-
-bool isPlace(int target) {
-    return target >= 1 && target <= placeCount;
-}
 
 bool isScreenLink(int target) {
     return target >= firstScreenCode && target <= lastScreenCode;

@@ -1,4 +1,5 @@
 #include "movement/route_table.h"
+#include "movement/section_ops.h"
 #include "world/data_file.h"
 
 #include <gtest/gtest.h>
@@ -21,24 +22,6 @@ std::vector<int> run(int first, int last) {
     const int step = first <= last ? 1 : -1;
     for (int s = first; s != last + step; s += step) out.push_back(s);
     return out;
-}
-
-bool isSlow(int section) {
-    constexpr std::array<Pair, 13> slow{{{143, 147},
-                                         {149, 155},
-                                         {157, 168},
-                                         {261, 264},
-                                         {293, 296},
-                                         {324, 327},
-                                         {329, 329},
-                                         {406, 409},
-                                         {423, 426},
-                                         {440, 441},
-                                         {446, 454},
-                                         {472, 479},
-                                         {489, 492}}};
-    return std::any_of(slow.begin(), slow.end(),
-                       [&](const Pair& r) { return section >= r.first && section <= r.second; });
 }
 
 std::vector<int> range(int first, int last) {
@@ -305,7 +288,7 @@ TEST(MovementRouteTable, EveryLegCrossesItsNumberOfSlowSections) {
     for (const auto& [pair, leg] : table().legs()) {
         SCOPED_TRACE(std::to_string(pair.first) + " -> " + std::to_string(pair.second));
         const auto want = expected.find(pair);
-        EXPECT_EQ(std::count_if(leg.sections.begin(), leg.sections.end(), isSlow),
+        EXPECT_EQ(std::count_if(leg.sections.begin(), leg.sections.end(), isSlowSection),
                   want == expected.end() ? 0 : want->second);
     }
     // 138 -> 95 has no route, so its count is the only one without a leg.

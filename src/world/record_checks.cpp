@@ -1,4 +1,4 @@
-#include "movement/record_checks.h"
+#include "world/record_checks.h"
 
 #include "world/game_state.h"
 
