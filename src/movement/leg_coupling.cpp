@@ -79,9 +79,8 @@ bool ontoRake(MoveWorld& w, LocationId to, bool up, MovingThing& m) {
 DepartureIndex movingDeparture(const GameState& s, const MovingThing& m) {
     if (m.occState == occDeparture || m.occState == occReversingDeparture) return m.occupant;
     if (m.occState == occArrival) {
-        if (const DepartureIndex through = throughDeparture(s, m.occupant); through != 0) return through;
-        const PortionIndex first = rakeHeadOf(s, occArrival, m.occupant);
-        return first != 0 && isDeparture(s, s.portions[first].departure) ? s.portions[first].departure : 0;
+        const DepartureIndex forms = departureFormedBy(s, m.occupant);
+        return isDeparture(s, forms) ? forms : 0;
     }
     const PortionIndex first = rakeHeadOf(s, m.occState, m.occupant);
     return first != 0 && isDeparture(s, s.portions[first].departure) ? s.portions[first].departure : 0;

@@ -72,7 +72,7 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
         }
     }
     if (l.occState == occStock && rakeLength(s, l.occupant) >= 2 &&
-        (uncoupling || !allCoupled(s, l.occupant))) {
+        (uncoupling || !rakeFullyCoupled(s, l.occupant))) {
         openCouplingWindow(g);
         return false;
     }

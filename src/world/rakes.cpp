@@ -24,7 +24,7 @@ PortionIndex rakeTail(const GameState& state, PortionIndex portion) {
     return tail;
 }
 
-bool allCoupled(const GameState& state, PortionIndex portion) {
+bool rakeFullyCoupled(const GameState& state, PortionIndex portion) {
     int steps = 0;
     for (PortionIndex p = portion; p != 0 && steps < longestChain; p = state.portions[p].next, ++steps)
         if (state.portions[p].next != 0 && !state.portions[p].coupledToNext) return false;
@@ -134,6 +134,15 @@ ArrivalIndex throughArrival(const GameState& state, DepartureIndex departure) {
     if (arrival == 0 || state.arrivals[arrival].firstPortion != only || rakeLength(state, only) != 1)
         return 0;
     return arrival;
+}
+
+DepartureIndex departureFormedBy(const GameState& state, ArrivalIndex arrival) {
+    if (arrival < 1 || arrival > arrivalCapacity) return 0;
+    if (const DepartureIndex through = throughDeparture(state, arrival); through != 0) return through;
+    const PortionIndex first = state.arrivals[arrival].firstPortion;
+    if (first < 1 || first > portionCapacity) return 0;
+    const DepartureIndex departure = state.portions[first].departure;
+    return departure >= 1 && departure <= departureCapacity ? departure : 0;
 }
 
 } // namespace wm

@@ -16,7 +16,7 @@ int rakeLength(const GameState& state, PortionIndex portion);
 PortionIndex rakeTail(const GameState& state, PortionIndex portion);
 
 // Every portion from this one on, except the tail, is coupled to the next.
-bool allCoupled(const GameState& state, PortionIndex portion);
+bool rakeFullyCoupled(const GameState& state, PortionIndex portion);
 
 // Every portion of the departure's list stands ready or better (portionState above 2).
 bool allReady(const GameState& state, DepartureIndex departure);
@@ -48,5 +48,9 @@ void attachToDeparture(GameState& state, DepartureIndex departure, PortionIndex 
 // departure has exactly that one portion. Each gives the partner, or 0 when there is none.
 DepartureIndex throughDeparture(const GameState& state, ArrivalIndex arrival);
 ArrivalIndex throughArrival(const GameState& state, DepartureIndex departure);
+
+// The departure an arrival's train goes forward as: its through partner, else the departure of its first
+// portion; 0 when it forms none.
+DepartureIndex departureFormedBy(const GameState& state, ArrivalIndex arrival);
 
 } // namespace wm

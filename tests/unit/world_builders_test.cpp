@@ -105,7 +105,7 @@ TEST_F(WorldBuilders, ArrivalBringsItsEngineAndPortionsInOrder) {
     EXPECT_EQ(state->arrivals[arrival].loco, 2);
     const PortionIndex head = state->arrivals[arrival].firstPortion;
     ASSERT_EQ(rakeLength(*state, head), 3);
-    EXPECT_TRUE(allCoupled(*state, head));
+    EXPECT_TRUE(rakeFullyCoupled(*state, head));
     const Portion& second = state->portions[state->portions[head].next];
     EXPECT_EQ(state->portions[head].departure, 1);
     EXPECT_EQ(second.traffic, 1);
@@ -282,12 +282,12 @@ TEST_F(WorldPlaceTraffic, StockAndRakesAtThePlace) {
     EXPECT_EQ(state->locations[31].occState, occStock);
     EXPECT_EQ(head, state->traffic[2].portion);
     ASSERT_EQ(rakeLength(*state, head), 2);
-    EXPECT_TRUE(allCoupled(*state, head));
+    EXPECT_TRUE(rakeFullyCoupled(*state, head));
     EXPECT_EQ(state->portions[head].portionState, portionDetached);
 
     addStockToRake(context, 31, "745B");
     ASSERT_EQ(rakeLength(*state, head), 3);
-    EXPECT_FALSE(allCoupled(*state, head));
+    EXPECT_FALSE(rakeFullyCoupled(*state, head));
     EXPECT_EQ(state->portions[rakeTail(*state, head)].portionState, portionStanding);
     EXPECT_EQ(state->departures[3].state, departureGathering);
     EXPECT_EQ(state->portions[rakeTail(*state, head)].location, 31);

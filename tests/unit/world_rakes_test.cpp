@@ -79,7 +79,7 @@ TEST_F(WorldRakes, AppendingBuildsTheArrivalsRakeInOrder) {
 TEST_F(WorldRakes, PortionZeroIsAnEmptyRake) {
     EXPECT_EQ(rakeLength(*state, 0), 0);
     EXPECT_EQ(rakeTail(*state, 0), 0);
-    EXPECT_TRUE(allCoupled(*state, 0));
+    EXPECT_TRUE(rakeFullyCoupled(*state, 0));
 }
 
 TEST_F(WorldRakes, CouplingFlagsFollowTheCallerAndTheTailIsNeverCoupled) {
@@ -92,14 +92,14 @@ TEST_F(WorldRakes, CouplingFlagsFollowTheCallerAndTheTailIsNeverCoupled) {
     appendToRake(*state, a, second, true);
     EXPECT_EQ(portion(first).coupledToNext, 1);
     EXPECT_EQ(portion(second).coupledToNext, 0);
-    EXPECT_TRUE(allCoupled(*state, first));
+    EXPECT_TRUE(rakeFullyCoupled(*state, first));
 
     appendToRake(*state, a, third, false);
     EXPECT_EQ(portion(second).coupledToNext, 0);
     EXPECT_EQ(portion(third).coupledToNext, 0);
-    EXPECT_FALSE(allCoupled(*state, first));
-    EXPECT_FALSE(allCoupled(*state, second));
-    EXPECT_TRUE(allCoupled(*state, third)); // a lone tail has nothing to couple to
+    EXPECT_FALSE(rakeFullyCoupled(*state, first));
+    EXPECT_FALSE(rakeFullyCoupled(*state, second));
+    EXPECT_TRUE(rakeFullyCoupled(*state, third)); // a lone tail has nothing to couple to
 }
 
 TEST_F(WorldRakes, SetLocationReachesEveryMemberFromTheGivenOne) {

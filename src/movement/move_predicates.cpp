@@ -1,0 +1,92 @@
+#include "movement/move_predicates.h"
+
+#include "world/berths.h"
+#include "world/game_state.h"
+#include "world/group_names.h"
+#include "world/record_checks.h"
+#include "world/rakes.h"
+#include "world/reference_tables.h"
+
+namespace wm {
+
+namespace {
+bool isOneOf(int value, std::initializer_list<int> set) {
+    for (int v : set)
+        if (v == value) return true;
+    return false;
+}
+
+bool taken(const Location& l, int enginePlace) {
+    return enginePlace >= 1 && enginePlace <= 4 && isRealEngine(l.locoAt[enginePlace]);
+}
+
+bool somethingComingIn(const Location& l) {
+    return l.occState == occComingIn || l.occState == occEngineComingIn;
+}
+
+constexpr int parcelsType = 5;
+} // namespace
+
+bool departureMayLeave(const GameState& s, LocationId place, int departure) {
+    if (!isPlace(place) || !isDeparture(s, departure)) return true;
+    const Location& l = s.locations[place];
+    const Departure& d = s.departures[departure];
+    if (l.group != d.group || (d.trainType >= 6 && d.trainType <= 12)) return true;
+    if (isOneOf(d.line, {1, 2, 3, 7, 8, 9, 11}) && (place == 95 || (place >= 107 && place <= 110))) return false;
+    if (d.line >= 20 && d.line <= 23 && isOneOf(place, {94, 98, 99})) return false;
+    const ArrivalIndex through = throughArrival(s, departure);
+    const bool runningThrough = through != 0 && s.arrivals[through].time == d.time;
+    if (runningThrough) return true;
+    if (isPassengerTrain(d.trainType) && l.kind != kindPlatform) return false;
+    if (d.trainType == parcelsType && l.kind != kindPlatform && !isOneOf(place, {94, 107, 110})) return false;
+    return true;
+}
+
+bool mayShuntArrival(const GameState& s, LocationId place, int arrival) {
+    if (!isPlace(place) || !isArrival(s, arrival)) return false;
+    const Arrival& a = s.arrivals[arrival];
+    const Location& l = s.locations[place];
+    if (a.trainType < 9 || a.trainType > 11 || l.group != a.group) return false;
+    const DepartureIndex forms = departureFormedBy(s, arrival);
+    if (forms != 0 && s.departures[forms].time < a.time + 12) return false;
+    if (l.group == upYardGroup) return place < 131 || place > 137;
+    if (l.group == downYardGroup) return place < 142 || place > 151;
+    return false;
+}
+
+bool roomAtHighEnd(const GameState& s, LocationId place, bool single) {
+    if (!isPlace(place)) return false;
+    const Location& l = s.locations[place];
+    if (l.locoSlots < 1 || taken(l, l.locoSlots) || somethingComingIn(l)) return false;
+    if (!single && (l.locoSlots < 2 || taken(l, l.locoSlots - 1))) return false;
+    return true;
+}
+
+bool roomAtLowEnd(const GameState& s, LocationId place, bool single) {
+    if (!isPlace(place)) return false;
+    const Location& l = s.locations[place];
+    if (l.kind == kindShedRoad) return roomAtHighEnd(s, place, single);
+    if (taken(l, 1) || somethingComingIn(l)) return false;
+    if (!single && (l.locoSlots < 2 || taken(l, 2))) return false;
+    return true;
+}
+
+bool longTrain(const GameState& s, int occState, int occupant) {
+    int type = -1;
+    if (occState == occArrival && isArrival(s, occupant)) type = s.arrivals[occupant].trainType;
+    if ((occState == occDeparture || occState == occReversingDeparture) && isDeparture(s, occupant))
+        type = s.departures[occupant].trainType;
+    return type == 0 || type == 2 || type == 3;
+}
+
+bool holdsLongTrain(const GameState& s, LocationId place) {
+    if (!isPlace(place)) return false;
+    const Location& l = s.locations[place];
+    if (l.occState == occComingIn) {
+        const Location& berth = s.locations[incomingBerth(place)];
+        return longTrain(s, berth.occState, berth.occupant);
+    }
+    return longTrain(s, l.occState, l.occupant);
+}
+
+} // namespace wm

@@ -1,0 +1,28 @@
+#pragma once
+// Questions the move rules put about a place and what stands in it. None of them changes anything.
+
+#include "world/capacities.h"
+
+namespace wm {
+
+struct GameState;
+
+/// The departure may be sent away from the place: false where a passenger or parcels train of the place's
+/// own group would leave from a road it may not start from. True for anything that is not a departure.
+bool departureMayLeave(const GameState& state, LocationId place, int departure);
+
+/// A freight arrival standing in its own yard may be shunted about there before its departure is due.
+bool mayShuntArrival(const GameState& state, LocationId place, int arrival);
+
+/// An engine coming in light can stand at the high end: the last engine place is free and, unless it comes
+/// alone, the one before it too. A place something is coming into has no room.
+bool roomAtHighEnd(const GameState& state, LocationId place, bool single);
+/// The same at the low end; a shed road fills from its high end, so it asks that end.
+bool roomAtLowEnd(const GameState& state, LocationId place, bool single);
+
+/// An express, excursion or relief passenger train: too long for one half of platform 6.
+bool longTrain(const GameState& state, int occState, int occupant);
+/// What stands at the place, or is coming into it, is a long train.
+bool holdsLongTrain(const GameState& state, LocationId place);
+
+} // namespace wm
