@@ -4,6 +4,7 @@
 
 #include "console/console.h"
 #include "movement/execute_move.h"
+#include "movement/rake_as_departure.h"
 #include "movement/section_ops.h"
 #include "rules/score_events.h"
 #include "world/game_state.h"
@@ -59,6 +60,7 @@ void routeMove(MoveWorld& w, LocationId from, LocationId to, const RouteTable& t
         return;
     }
     // Tested whole above, so no leg is started unless every leg can be.
+    splitRakeAsDeparture(w.state, w.move);
     for (const Leg* leg : usable->legs) startLeg(w, *leg);
 }
 

@@ -1,6 +1,8 @@
 #include "movement/validate_move.h"
 
+#include "movement/move_rules.h"
 #include "world/game_state.h"
+#include "world/record_checks.h"
 #include "world/rakes.h"
 
 namespace wm {
@@ -28,8 +30,38 @@ bool runsThrough(const GameState& s, LocationId place) {
 }
 
 bool validateMove(MoveWorld& w, LocationId from, LocationId to) {
-    w.move.moveUp = to > from;
-    w.move.throughRun = runsThrough(w.state, from);
+    MoveContext& move = w.move;
+    move.moveUp = to > from;
+    move.throughRun = runsThrough(w.state, from);
+    move.isShunt = false;
+    move.propelling = false;
+    move.couplePlan = {};
+    move.rakeGoesAs = 0;
+    if (!isPlace(from) || !isPlace(to)) return false;
+    MoveRules rules{w, from, to, {}};
+    if (!classifyMove(rules)) return false;
+    const RuleSubject& what = rules.what;
+    const LocationKind into = rules.toPlace().kind;
+    if (what.kind != Moving::light &&
+        (into == kindShedRoad || into == kindServicePoint || into == kindTurntable))
+        return rules.notPossible();
+    bool passed = true;
+    switch (what.kind) {
+    case Moving::arrival:
+        passed = arrivalRulesPass(rules);
+        break;
+    case Moving::departure:
+        passed = departureRulesPass(rules);
+        break;
+    case Moving::rake:
+    case Moving::traffic:
+        passed = stockRulesPass(rules);
+        break;
+    case Moving::light:
+        break;
+    }
+    if (!passed || !engineRulesPass(rules) || !destinationRulesPass(rules)) return false;
+    if (what.rakeHead != 0) move.rakeGoesAs = what.occupant;
     return true;
 }
 

@@ -146,6 +146,9 @@ bool isFreightFamily(int trainType) {
 bool isLightEngine(int trainType) {
     return trainType == 8;
 }
+bool isWorkTrain(int trainType) {
+    return trainType == 11;
+}
 bool isTrafficTrain(int trainType) {
     return trainType >= 9 && trainType <= 12;
 }

@@ -28,6 +28,7 @@ bool isCallingTrain(int trainType);   // 0..5: passenger and parcels trains, whi
 bool isFreightFamily(int trainType);  // 8..12: queued apart from the passenger family 0..7 on a line
 bool isLightEngine(int trainType);    // 8: a light engine or a pilot duty
 bool isTrafficTrain(int trainType);   // 9..12: carries Traffic
+bool isWorkTrain(int trainType);      // 11: an engineers' train, which may run either way and be pushed
 bool isFullyFitted(int trainType);    // 9
 bool isUnbraked(int trainType);       // 12
 bool takesNoTraffic(int trainType);   // 6 and 11

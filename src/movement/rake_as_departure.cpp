@@ -1,0 +1,63 @@
+#include "movement/rake_as_departure.h"
+
+#include "world/game_state.h"
+#include "world/rakes.h"
+#include "world/record_checks.h"
+
+namespace wm {
+
+void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
+    const DepartureIndex departure = move.rakeGoesAs;
+    const LocationId from = move.moveFrom;
+    if (!isDeparture(s, departure) || !isPlace(from)) return;
+    Location& l = s.locations[from];
+    if (l.occState != occStock || !isPortion(s, l.occupant)) return;
+    const PortionIndex head = l.occupant;
+    // The leading part runs from the end the move leaves by to the first link that is not coupled.
+    PortionIndex cutAfter = 0; // the portion before the cut, 0 when the whole rake goes
+    if (move.moveUp) {
+        int steps = 0;
+        for (PortionIndex p = rakeTail(s, head); p != head && steps < portionCapacity;
+             p = s.portions[p].prev, ++steps) {
+            const PortionIndex before = s.portions[p].prev;
+            if (!isPortion(s, before)) break;
+            if (!s.portions[before].coupledToNext) {
+                cutAfter = before;
+                break;
+            }
+        }
+    } else {
+        int steps = 0;
+        for (PortionIndex p = head; isPortion(s, p) && s.portions[p].next != 0 && steps < portionCapacity;
+             p = s.portions[p].next, ++steps) {
+            if (!s.portions[p].coupledToNext) {
+                cutAfter = p;
+                break;
+            }
+        }
+    }
+    s.departures[departure].location = from;
+    if (cutAfter == 0) {
+        l.occState = occDeparture;
+        l.occupant = departure;
+        l.occState2 = occEmpty;
+        l.occupant2 = 0;
+        return;
+    }
+    const PortionIndex afterCut = s.portions[cutAfter].next;
+    s.portions[cutAfter].next = 0;
+    s.portions[cutAfter].coupledToNext = 0;
+    if (isPortion(s, afterCut)) s.portions[afterCut].prev = 0;
+    if (move.moveUp) {
+        // The remainder is at the low end: it stays the main occupant.
+        l.occState2 = occDeparture;
+        l.occupant2 = departure;
+    } else {
+        l.occState = occDeparture;
+        l.occupant = departure;
+        l.occState2 = occStock;
+        l.occupant2 = afterCut;
+    }
+}
+
+} // namespace wm
