@@ -244,6 +244,34 @@ TEST_F(WorldRakes, NoPairingWithAPseudoDepartureOrWithoutPartners) {
     EXPECT_EQ(throughArrival(*state, 0), 0);
 }
 
+TEST_F(WorldRakes, AnArrivalFormsItsThroughPartnerElseTheDepartureOfItsFirstPortion) {
+    const ArrivalIndex through = newArrival();
+    const DepartureIndex onward = newDeparture(615);
+    const PortionIndex p = newPortion();
+    appendToRake(*state, through, p, false);
+    attachToDeparture(*state, onward, p);
+    EXPECT_EQ(departureFormedBy(*state, through), onward);
+
+    // A train that divides goes forward as the departure its leading portion joins.
+    const ArrivalIndex divides = newArrival();
+    const std::vector<PortionIndex> rake = trainOf(divides, 2);
+    const DepartureIndex front = newDeparture(640);
+    const DepartureIndex rear = newDeparture(620);
+    attachToDeparture(*state, rear, rake[1]);
+    attachToDeparture(*state, front, rake[0]);
+    attachToDeparture(*state, front, newPortion());
+    EXPECT_EQ(departureFormedBy(*state, divides), front);
+
+    // The leading portion bound for no departure, no portions at all, or no arrival: it forms none.
+    const ArrivalIndex terminates = newArrival();
+    const std::vector<PortionIndex> stock = trainOf(terminates, 2);
+    attachToDeparture(*state, rear, stock[1]);
+    EXPECT_EQ(departureFormedBy(*state, terminates), 0);
+    EXPECT_EQ(departureFormedBy(*state, newArrival()), 0);
+    EXPECT_EQ(departureFormedBy(*state, 0), 0);
+    EXPECT_EQ(departureFormedBy(*state, arrivalCapacity + 1), 0);
+}
+
 TEST_F(WorldRakes, WalksEndEvenWhenLinksFormALoop) {
     const ArrivalIndex a = newArrival();
     const std::vector<PortionIndex> rake = trainOf(a, 2);
