@@ -1,5 +1,4 @@
-// What the move rules fill in of the move before its route is tried: its direction, and whether the
-// train runs through on its own booked time.
+// Whether the train at a place runs through: it goes on at its own booked time.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@
 namespace wm {
 namespace {
 
-class ValidateMove : public MoveBench {
+class RunsThrough : public MoveBench {
   protected:
     /// An arrival whose one portion goes forward as a departure of one portion.
     void pair(int arrivalTime, int departureTime) {
@@ -28,46 +27,36 @@ class ValidateMove : public MoveBench {
     }
 };
 
-TEST_F(ValidateMove, ATrainRunsThroughOnlyWhenItsDepartureLeavesAtTheArrivalsOwnTime) {
+TEST_F(RunsThrough, ATrainRunsThroughOnlyWhenItsDepartureLeavesAtTheArrivalsOwnTime) {
     const LocationId platform = 98;
     pair(630, 630);
     standing(platform, occArrival, 1);
-    EXPECT_TRUE(validateMove(world, platform, 131));
-    EXPECT_TRUE(move.throughRun);
-    EXPECT_TRUE(move.moveUp);
+    EXPECT_TRUE(runsThrough(state, platform));
 
     standing(platform, occDeparture, 1); // the departure it forms
-    EXPECT_TRUE(validateMove(world, platform, 68));
-    EXPECT_TRUE(move.throughRun);
-    EXPECT_FALSE(move.moveUp);
+    EXPECT_TRUE(runsThrough(state, platform));
 
     pair(630, 645); // it waits at the platform: a train that terminates and starts again
-    EXPECT_TRUE(validateMove(world, platform, 68));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
     standing(platform, occArrival, 1);
-    EXPECT_TRUE(validateMove(world, platform, 68));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
 }
 
-TEST_F(ValidateMove, StockALightEngineOrADamagedOccupantDoNotRunThrough) {
+TEST_F(RunsThrough, StockALightEngineOrADamagedOccupantDoNotRunThrough) {
     const LocationId platform = 98;
     pair(630, 630);
     standing(platform, occStock, 1);
-    EXPECT_TRUE(validateMove(world, platform, 131));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
     standing(platform, occEmpty, 0);
-    EXPECT_TRUE(validateMove(world, platform, 131));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
     standing(platform, occArrival, arrivalCapacity + 1);
-    EXPECT_TRUE(validateMove(world, platform, 131));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
     // A second portion on the arrival makes it a train that divides, not one that runs through.
     state.portionCount = 2;
     state.portions[1].next = 2;
     state.portions[2].prev = 1;
     standing(platform, occArrival, 1);
-    EXPECT_TRUE(validateMove(world, platform, 131));
-    EXPECT_FALSE(move.throughRun);
+    EXPECT_FALSE(runsThrough(state, platform));
 }
 
 } // namespace
