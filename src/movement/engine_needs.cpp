@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
+#include "world/record_checks.h"
 #include "world/ticks.h"
 
 namespace wm {

@@ -8,10 +8,10 @@
 #include "movement/leg_score_events.h"
 #include "movement/leg_timing.h"
 #include "movement/light_engine_offer.h"
-#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 
 namespace wm {

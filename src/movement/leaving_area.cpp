@@ -1,7 +1,7 @@
 #include "movement/leaving_area.h"
 
-#include "world/record_checks.h"
 #include "world/game_state.h"
+#include "world/record_checks.h"
 #include "world/route_compatibility.h"
 
 namespace wm {

@@ -1,8 +1,8 @@
 #include "movement/leg_contents.h"
 
-#include "world/record_checks.h"
 #include "world/berths.h"
 #include "world/game_state.h"
+#include "world/record_checks.h"
 
 namespace wm {
 

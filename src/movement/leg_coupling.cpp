@@ -1,10 +1,10 @@
 #include "movement/leg_coupling.h"
 
-#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 
 namespace wm {
 

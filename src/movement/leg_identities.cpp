@@ -3,11 +3,11 @@
 #include <string>
 
 #include "movement/engine_needs.h"
-#include "world/record_checks.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 
 namespace wm {

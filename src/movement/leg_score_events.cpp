@@ -6,11 +6,11 @@
 #include <string>
 
 #include "movement/leg_identities.h"
-#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/record_checks.h"
 
 namespace wm {
 

@@ -4,11 +4,11 @@
 
 #include "console/time_format.h"
 #include "movement/leaving_area.h"
-#include "world/record_checks.h"
 #include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/record_checks.h"
 
 namespace wm {
 

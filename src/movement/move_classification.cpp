@@ -69,7 +69,8 @@ bool rakeAsDeparture(MoveRules& r) {
         return true;
     }
     const bool runsWithMove = !departureRunsDown(d) == r.up();
-    if (isFreightFamily(d.trainType) && d.time < s.clock + 61 && runsWithMove && leavesArea(s, r.from, r.to)) {
+    if (isFreightFamily(d.trainType) && d.time < s.clock + 61 && runsWithMove &&
+        leavesArea(s, r.from, r.to)) {
         if (!r.ask("Do you mean the " + trainWords(d) + " to leave early?")) return false;
         takeAsDeparture(r, departure);
     }

@@ -33,7 +33,8 @@ struct MoveContext {
     bool throughRun = false;   // the train runs through: its departure leaves at the arrival's own time
     int arrivalStartDelay = 0; // ticks before a train at an entry point starts in
     CouplePlan couplePlan;     // what the move couples onto at moveTo
-    DepartureIndex rakeGoesAs = 0; // the rake at moveFrom goes as this departure; it is split off at the start
+    DepartureIndex rakeGoesAs =
+        0; // the rake at moveFrom goes as this departure; it is split off at the start
 };
 
 } // namespace wm

@@ -1,25 +1,17 @@
 #include "movement/move_predicates.h"
 
+#include "movement/move_rules.h"
+
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
-#include "world/record_checks.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 
 namespace wm {
 
 namespace {
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
-
-bool taken(const Location& l, int enginePlace) {
-    return enginePlace >= 1 && enginePlace <= 4 && isRealEngine(l.locoAt[enginePlace]);
-}
-
 bool somethingComingIn(const Location& l) {
     return l.occState == occComingIn || l.occState == occEngineComingIn;
 }
@@ -32,7 +24,8 @@ bool departureMayLeave(const GameState& s, LocationId place, int departure) {
     const Location& l = s.locations[place];
     const Departure& d = s.departures[departure];
     if (l.group != d.group || (d.trainType >= 6 && d.trainType <= 12)) return true;
-    if (isOneOf(d.line, {1, 2, 3, 7, 8, 9, 11}) && (place == 95 || (place >= 107 && place <= 110))) return false;
+    if (isOneOf(d.line, {1, 2, 3, 7, 8, 9, 11}) && (place == 95 || (place >= 107 && place <= 110)))
+        return false;
     if (d.line >= 20 && d.line <= 23 && isOneOf(place, {94, 98, 99})) return false;
     const ArrivalIndex through = throughArrival(s, departure);
     const bool runningThrough = through != 0 && s.arrivals[through].time == d.time;
@@ -57,8 +50,8 @@ bool mayShuntArrival(const GameState& s, LocationId place, int arrival) {
 bool roomAtHighEnd(const GameState& s, LocationId place, bool single) {
     if (!isPlace(place)) return false;
     const Location& l = s.locations[place];
-    if (l.locoSlots < 1 || taken(l, l.locoSlots) || somethingComingIn(l)) return false;
-    if (!single && (l.locoSlots < 2 || taken(l, l.locoSlots - 1))) return false;
+    if (l.locoSlots < 1 || placeTaken(l, l.locoSlots) || somethingComingIn(l)) return false;
+    if (!single && (l.locoSlots < 2 || placeTaken(l, l.locoSlots - 1))) return false;
     return true;
 }
 
@@ -66,8 +59,8 @@ bool roomAtLowEnd(const GameState& s, LocationId place, bool single) {
     if (!isPlace(place)) return false;
     const Location& l = s.locations[place];
     if (l.kind == kindShedRoad) return roomAtHighEnd(s, place, single);
-    if (taken(l, 1) || somethingComingIn(l)) return false;
-    if (!single && (l.locoSlots < 2 || taken(l, 2))) return false;
+    if (placeTaken(l, 1) || somethingComingIn(l)) return false;
+    if (!single && (l.locoSlots < 2 || placeTaken(l, 2))) return false;
     return true;
 }
 

@@ -25,12 +25,12 @@ enum class Moving {
 
 struct RuleSubject {
     Moving kind = Moving::light;
-    int occupant = 0;              // the arrival, departure, first portion or traffic block
-    int trainType = -1;            // of the arrival or departure; -1 for stock, traffic and engines
-    int enginePlace = 0;           // the moving engine's place at the from-location, 1..4
-    bool sharedPlace = false;      // a second train or rake shares the from-location
-    PortionIndex rakeHead = 0;     // a rake taken as its departure: the rake as it stands
-    bool lostIdentity = false;     // a light-engine arrival moved into its own group
+    int occupant = 0;          // the arrival, departure, first portion or traffic block
+    int trainType = -1;        // of the arrival or departure; -1 for stock, traffic and engines
+    int enginePlace = 0;       // the moving engine's place at the from-location, 1..4
+    bool sharedPlace = false;  // a second train or rake shares the from-location
+    PortionIndex rakeHead = 0; // a rake taken as its departure: the rake as it stands
+    bool lostIdentity = false; // a light-engine arrival moved into its own group
 };
 
 /// One judgement of one move.
@@ -51,11 +51,11 @@ struct MoveRules {
     bool otherEndAttached() const;
 
     // Each refusal returns false so that a rule can end with `return refuse(...)`.
-    bool refuse(std::string_view message) const;  // the message with the error cue
-    bool penalty(std::string_view reason) const;  // one point lost for the reason
-    bool notPossible() const;                     // "That isn't possible"
-    bool notClear() const;                        // one point lost: the route is not clear
-    bool ask(const std::string& question) const;  // Yes goes on
+    bool refuse(std::string_view message) const; // the message with the error cue
+    bool penalty(std::string_view reason) const; // one point lost for the reason
+    bool notPossible() const;                    // "That isn't possible"
+    bool notClear() const;                       // one point lost: the route is not clear
+    bool ask(const std::string& question) const; // Yes goes on
 };
 
 bool isOneOf(int value, std::initializer_list<int> set);
@@ -64,11 +64,11 @@ bool isOneOf(int value, std::initializer_list<int> set);
 bool placeTaken(const Location& place, int enginePlace);
 
 // The pieces of the rules, each true when the move passes them.
-bool classifyMove(MoveRules& rules);      // what moves, and the three special cases
-bool arrivalRulesPass(MoveRules& rules);  // an arrival moved with its train
-bool departureRulesPass(MoveRules& rules); // a departure moved with its train
-bool stockRulesPass(MoveRules& rules);    // a rake, or traffic being worked
-bool engineRulesPass(MoveRules& rules);   // a light engine passing what stands there; propelling
+bool classifyMove(MoveRules& rules);         // what moves, and the three special cases
+bool arrivalRulesPass(MoveRules& rules);     // an arrival moved with its train
+bool departureRulesPass(MoveRules& rules);   // a departure moved with its train
+bool stockRulesPass(MoveRules& rules);       // a rake, or traffic being worked
+bool engineRulesPass(MoveRules& rules);      // a light engine passing what stands there; propelling
 bool destinationRulesPass(MoveRules& rules); // the to-location: room, coupling, platform 6
 
 } // namespace wm

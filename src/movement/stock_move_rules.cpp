@@ -25,7 +25,8 @@ bool stockRulesPass(MoveRules& r) {
         if (toExit || leavesArea(s, r.from, r.to)) return r.penalty("shunting beyond limit of shunt");
         return true;
     }
-    if (s.traffic[r.what.occupant].readyAt > 0) return r.refuse("Please wait until loading/unloading is complete");
+    if (s.traffic[r.what.occupant].readyAt > 0)
+        return r.refuse("Please wait until loading/unloading is complete");
     if (r.what.sharedPlace) {
         if (r.engineAtRear()) return r.penalty("trying to move both parts of uncoupled train");
     } else if (r.otherEndAttached()) {

@@ -110,13 +110,13 @@ bool runningMovePasses(MoveRules& r, const Departure& d) {
     const GameState& s = r.state();
     const Location& here = r.fromPlace();
     const Location& there = r.toPlace();
-    if (departureRunsDown(d) == r.up() &&
-        !r.ask("Do you want to send the departure in the wrong direction?"))
+    if (departureRunsDown(d) == r.up() && !r.ask("Do you want to send the departure in the wrong direction?"))
         return false;
     if (isPassengerTrain(d.trainType)) {
         const bool diverted = here.kind != kindSiding &&
                               (there.kind == kindSiding || offRunningLines(r.to)) && there.group != d.line;
-        if (diverted || there.kind == kindSiding) return r.penalty("diverting passenger departure off running lines");
+        if (diverted || there.kind == kindSiding)
+            return r.penalty("diverting passenger departure off running lines");
     }
     if (isCallingTrain(d.trainType) && (there.kind == kindThroughRoad || there.kind == kindSiding) &&
         there.group == d.line && isLocalLine(d.line) && !r.move().throughRun)

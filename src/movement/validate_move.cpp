@@ -2,8 +2,8 @@
 
 #include "movement/move_rules.h"
 #include "world/game_state.h"
-#include "world/record_checks.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 
 namespace wm {
 

@@ -1,20 +1,13 @@
 #include "movement/wrong_line.h"
 
-#include <initializer_list>
-
 #include "console/console.h"
+#include "movement/move_rules.h"
 #include "rules/score_events.h"
 #include "world/group_names.h"
 
 namespace wm {
 
 namespace {
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
-
 bool between(int value, int low, int high) {
     return value >= low && value <= high;
 }
