@@ -3,6 +3,7 @@
 
 #include "movement/move_predicates.h"
 #include "movement/move_rules.h"
+#include "movement/rake_as_departure.h"
 #include "movement/section_ops.h"
 #include "world/game_state.h"
 #include "world/rakes.h"
@@ -39,7 +40,7 @@ int portionsMoving(const MoveRules& r) {
     case Moving::arrival:
         return rakeLength(s, rakeHead(s, occArrival, r.what.occupant));
     case Moving::departure:
-        if (r.what.rakeHead != 0) return rakeLength(s, r.what.rakeHead);
+        if (r.what.rakeHead != 0) return portionsGoingAsDeparture(s, r.what.rakeHead, r.up());
         return rakeLength(s, rakeHead(s, occDeparture, r.what.occupant));
     case Moving::light:
         break;

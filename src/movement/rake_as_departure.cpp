@@ -6,16 +6,11 @@
 
 namespace wm {
 
-void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
-    const DepartureIndex departure = move.rakeGoesAs;
-    const LocationId from = move.moveFrom;
-    if (!isDeparture(s, departure) || !isPlace(from)) return;
-    Location& l = s.locations[from];
-    if (l.occState != occStock || !isPortion(s, l.occupant)) return;
-    const PortionIndex head = l.occupant;
-    // The leading part runs from the end the move leaves by to the first link that is not coupled.
-    PortionIndex cutAfter = 0; // the portion before the cut, 0 when the whole rake goes
-    if (move.moveUp) {
+namespace {
+/// The portion after which the rake is cut, counted from the end that leads; 0 when the whole rake goes.
+PortionIndex lastBeforeCut(const GameState& s, PortionIndex head, bool up) {
+    PortionIndex cutAfter = 0;
+    if (up) {
         int steps = 0;
         for (PortionIndex p = rakeTail(s, head); p != head && steps < portionCapacity;
              p = s.portions[p].prev, ++steps) {
@@ -36,6 +31,26 @@ void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
             }
         }
     }
+    return cutAfter;
+}
+} // namespace
+
+int portionsGoingAsDeparture(const GameState& s, PortionIndex head, bool up) {
+    if (!isPortion(s, head)) return 0;
+    const PortionIndex cutAfter = lastBeforeCut(s, head, up);
+    if (cutAfter == 0) return rakeLength(s, head);
+    const int behindCut = rakeLength(s, s.portions[cutAfter].next);
+    return up ? behindCut : rakeLength(s, head) - behindCut;
+}
+
+void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
+    const DepartureIndex departure = move.rakeGoesAs;
+    const LocationId from = move.moveFrom;
+    if (!isDeparture(s, departure) || !isPlace(from)) return;
+    Location& l = s.locations[from];
+    if (l.occState != occStock || !isPortion(s, l.occupant)) return;
+    const PortionIndex head = l.occupant;
+    const PortionIndex cutAfter = lastBeforeCut(s, head, move.moveUp);
     s.departures[departure].location = from;
     if (cutAfter == 0) {
         l.occState = occDeparture;
