@@ -3,6 +3,7 @@
 
 #include "movement/move_predicates.h"
 #include "movement/move_rules.h"
+#include "movement/rake_as_departure.h"
 #include "movement/section_ops.h"
 #include "world/game_state.h"
 #include "world/rakes.h"
@@ -39,7 +40,8 @@ int portionsMoving(const MoveRules& r) {
     case Moving::arrival:
         return rakeLength(s, rakeHead(s, occArrival, r.what.occupant));
     case Moving::departure:
-        if (r.what.rakeHead != 0) return rakeLength(s, r.what.rakeHead);
+        // Only the part coupled through to the leading end goes; the rest stays behind.
+        if (r.what.rakeHead != 0) return portionsGoingAsDeparture(s, r.what.rakeHead, r.up());
         return rakeLength(s, rakeHead(s, occDeparture, r.what.occupant));
     case Moving::light:
         break;
@@ -66,7 +68,8 @@ CouplePlan couplingAt(const MoveRules& r) {
     if (there.occState2 != occEmpty) return {};
     if (there.occState == occStock && isPortion(s, there.occupant)) {
         const bool rakeOrFormed = r.what.kind == Moving::rake || r.what.rakeHead != 0;
-        const bool arrivalHome = r.what.kind == Moving::arrival && s.arrivals[r.what.occupant].group == there.group;
+        const bool arrivalHome =
+            r.what.kind == Moving::arrival && s.arrivals[r.what.occupant].group == there.group;
         if (!rakeOrFormed && !arrivalHome) return {};
         if (r.what.rakeHead != 0 && s.portions[there.occupant].departure == r.what.occupant)
             return {CoupleTo::restOfDeparture, there.occupant};
@@ -139,7 +142,8 @@ bool trainInto(MoveRules& r) {
     if (coupling) {
         const Location& there = r.toPlace();
         const int standing = rakeLength(s, rakeHead(s, there.occState, there.occupant));
-        if (portionsMoving(r) + standing > maxPortions) return r.refuse("Creating train of more than 12 portions");
+        if (portionsMoving(r) + standing > maxPortions)
+            return r.refuse("Creating train of more than 12 portions");
         if (!departureInPlatform && takenByOther(r, here, up ? 3 : 2)) return r.notClear();
         if (!trafficJoinsOwnTrain && placeTaken(there, up ? 2 : 3)) return r.notClear();
     }
@@ -161,8 +165,8 @@ bool trainInto(MoveRules& r) {
         return r.notClear();
     }
     if (!trafficJoinsOwnTrain) {
-        const bool enteringEndTaken = up ? placeTaken(there, 1) || placeTaken(there, 2)
-                                         : placeTaken(there, 3) || placeTaken(there, 4);
+        const bool enteringEndTaken =
+            up ? placeTaken(there, 1) || placeTaken(there, 2) : placeTaken(there, 3) || placeTaken(there, 4);
         if (enteringEndTaken) return r.notClear();
     }
     if (there.kind == kindRunningSection && !locationClear(s, checked)) return r.notClear();

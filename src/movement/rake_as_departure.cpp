@@ -6,6 +6,34 @@
 
 namespace wm {
 
+namespace {
+/// The portion before the first uncoupled link counted from the leading end, 0 when the whole rake goes.
+/// Moving down the part up to it leads; moving up the part after it.
+PortionIndex cutPoint(const GameState& s, PortionIndex head, bool up) {
+    int steps = 0;
+    if (up) {
+        for (PortionIndex p = rakeTail(s, head); p != head && steps < portionCapacity;
+             p = s.portions[p].prev, ++steps) {
+            const PortionIndex before = s.portions[p].prev;
+            if (!isPortion(s, before)) break;
+            if (!s.portions[before].coupledToNext) return before;
+        }
+        return 0;
+    }
+    for (PortionIndex p = head; isPortion(s, p) && s.portions[p].next != 0 && steps < portionCapacity;
+         p = s.portions[p].next, ++steps)
+        if (!s.portions[p].coupledToNext) return p;
+    return 0;
+}
+} // namespace
+
+int portionsGoingAsDeparture(const GameState& s, PortionIndex head, bool up) {
+    const PortionIndex cut = cutPoint(s, head, up);
+    if (cut == 0) return rakeLength(s, head);
+    const int after = rakeLength(s, s.portions[cut].next);
+    return up ? after : rakeLength(s, head) - after;
+}
+
 void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
     const DepartureIndex departure = move.rakeGoesAs;
     const LocationId from = move.moveFrom;
@@ -14,28 +42,7 @@ void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
     if (l.occState != occStock || !isPortion(s, l.occupant)) return;
     const PortionIndex head = l.occupant;
     // The leading part runs from the end the move leaves by to the first link that is not coupled.
-    PortionIndex cutAfter = 0; // the portion before the cut, 0 when the whole rake goes
-    if (move.moveUp) {
-        int steps = 0;
-        for (PortionIndex p = rakeTail(s, head); p != head && steps < portionCapacity;
-             p = s.portions[p].prev, ++steps) {
-            const PortionIndex before = s.portions[p].prev;
-            if (!isPortion(s, before)) break;
-            if (!s.portions[before].coupledToNext) {
-                cutAfter = before;
-                break;
-            }
-        }
-    } else {
-        int steps = 0;
-        for (PortionIndex p = head; isPortion(s, p) && s.portions[p].next != 0 && steps < portionCapacity;
-             p = s.portions[p].next, ++steps) {
-            if (!s.portions[p].coupledToNext) {
-                cutAfter = p;
-                break;
-            }
-        }
-    }
+    const PortionIndex cutAfter = cutPoint(s, head, move.moveUp); // 0 when the whole rake goes
     s.departures[departure].location = from;
     if (cutAfter == 0) {
         l.occState = occDeparture;
