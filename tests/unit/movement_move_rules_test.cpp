@@ -70,6 +70,8 @@ TEST(MoveRules, ADepartureNotYetSentIsShuntedWhereItMayNotStartFrom) {
     judgeAll({
         rule("a freight into a siding off its line", go(98, 94, 2), accepted(shunt),
              [](B& b) { b.departure(98, 15, 4, 9, 3); }),
+        rule("into a siding of its own line it runs", go(98, 91, 2), accepted(),
+             [](B& b) { b.departure(98, 15, 13, 9, 3); }),
         rule("a passenger train not yet ready, out of a siding", go(94, 92, 2), accepted(shunt),
              [](B& b) { b.runsThrough(b.departure(94, 15, 4, 4, 3, 1, departureFormed)); }),
         rule("once ready it runs from there", go(94, 92, 2), accepted(),
@@ -93,6 +95,8 @@ TEST(MoveRules, ADepartureNotYetSentIsShuntedWhereItMayNotStartFrom) {
         rule("a freight out of its group more than an hour early", go(98, 92, 2), accepted(shunt),
              [](B& b) { b.departure(98, 15, 4, 9, 61); }),
         rule("an hour early it goes", go(98, 92, 2), accepted(), [](B& b) { b.departure(98, 15, 4, 9, 60); }),
+        rule("so does a light engine", go(98, 92, 2), accepted(),
+             [](B& b) { b.departure(98, 15, 4, 8, 30); }),
         rule("a freight that has left is shunted into a siding", go(92, 63, 2), accepted(shunt),
              [](B& b) { b.departure(92, 15, 4, 9, 3, 1, departureOnWayOut); }),
         rule("a light engine that has left is not", go(92, 63, 2), accepted(),
