@@ -6,7 +6,6 @@
 #include "movement/rake_as_departure.h"
 #include "movement/route_move.h"
 #include "movement/route_table.h"
-#include "movement/section_ops.h"
 #include "world/berths.h"
 
 namespace wm {
