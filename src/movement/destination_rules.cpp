@@ -40,6 +40,7 @@ int portionsMoving(const MoveRules& r) {
     case Moving::arrival:
         return rakeLength(s, rakeHead(s, occArrival, r.what.occupant));
     case Moving::departure:
+        // Only the part coupled through to the leading end goes; the rest stays behind.
         if (r.what.rakeHead != 0) return portionsGoingAsDeparture(s, r.what.rakeHead, r.up());
         return rakeLength(s, rakeHead(s, occDeparture, r.what.occupant));
     case Moving::light:

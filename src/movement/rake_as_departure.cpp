@@ -7,40 +7,31 @@
 namespace wm {
 
 namespace {
-/// The portion after which the rake is cut, counted from the end that leads; 0 when the whole rake goes.
-PortionIndex lastBeforeCut(const GameState& s, PortionIndex head, bool up) {
-    PortionIndex cutAfter = 0;
+/// The portion before the first uncoupled link counted from the leading end, 0 when the whole rake goes.
+/// Moving down the part up to it leads; moving up the part after it.
+PortionIndex cutPoint(const GameState& s, PortionIndex head, bool up) {
+    int steps = 0;
     if (up) {
-        int steps = 0;
         for (PortionIndex p = rakeTail(s, head); p != head && steps < portionCapacity;
              p = s.portions[p].prev, ++steps) {
             const PortionIndex before = s.portions[p].prev;
             if (!isPortion(s, before)) break;
-            if (!s.portions[before].coupledToNext) {
-                cutAfter = before;
-                break;
-            }
+            if (!s.portions[before].coupledToNext) return before;
         }
-    } else {
-        int steps = 0;
-        for (PortionIndex p = head; isPortion(s, p) && s.portions[p].next != 0 && steps < portionCapacity;
-             p = s.portions[p].next, ++steps) {
-            if (!s.portions[p].coupledToNext) {
-                cutAfter = p;
-                break;
-            }
-        }
+        return 0;
     }
-    return cutAfter;
+    for (PortionIndex p = head; isPortion(s, p) && s.portions[p].next != 0 && steps < portionCapacity;
+         p = s.portions[p].next, ++steps)
+        if (!s.portions[p].coupledToNext) return p;
+    return 0;
 }
 } // namespace
 
 int portionsGoingAsDeparture(const GameState& s, PortionIndex head, bool up) {
-    if (!isPortion(s, head)) return 0;
-    const PortionIndex cutAfter = lastBeforeCut(s, head, up);
-    if (cutAfter == 0) return rakeLength(s, head);
-    const int behindCut = rakeLength(s, s.portions[cutAfter].next);
-    return up ? behindCut : rakeLength(s, head) - behindCut;
+    const PortionIndex cut = cutPoint(s, head, up);
+    if (cut == 0) return rakeLength(s, head);
+    const int after = rakeLength(s, s.portions[cut].next);
+    return up ? after : rakeLength(s, head) - after;
 }
 
 void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
@@ -50,7 +41,8 @@ void splitRakeAsDeparture(GameState& s, const MoveContext& move) {
     Location& l = s.locations[from];
     if (l.occState != occStock || !isPortion(s, l.occupant)) return;
     const PortionIndex head = l.occupant;
-    const PortionIndex cutAfter = lastBeforeCut(s, head, move.moveUp);
+    // The leading part runs from the end the move leaves by to the first link that is not coupled.
+    const PortionIndex cutAfter = cutPoint(s, head, move.moveUp); // 0 when the whole rake goes
     s.departures[departure].location = from;
     if (cutAfter == 0) {
         l.occState = occDeparture;

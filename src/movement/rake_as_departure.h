@@ -12,8 +12,8 @@ struct GameState;
 /// Nothing happens unless the move has taken a rake as a departure and the rake still stands there.
 void splitRakeAsDeparture(GameState& state, const MoveContext& move);
 
-/// How many portions of the rake go as the departure on a move up or down: the coupled part at the end
-/// that leads.
+/// How many portions of the rake go when it is taken out as a departure moving up or down: those coupled
+/// through to the end that leads.
 int portionsGoingAsDeparture(const GameState& state, PortionIndex head, bool up);
 
 } // namespace wm
