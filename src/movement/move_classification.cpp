@@ -58,6 +58,8 @@ bool rakeAsDeparture(MoveRules& r) {
     // With a second train beside it there is nowhere to leave the rest of the rake.
     if (r.what.sharedPlace) return true;
     const PortionIndex head = r.what.occupant;
+    // Pushed from the rear, only a rake coupled throughout takes its engine with the part that leads.
+    if (r.engineAtRear() && !rakeFullyCoupled(s, head)) return true;
     const PortionIndex leading = r.up() ? rakeTail(s, head) : head;
     if (!isPortion(s, leading)) return true;
     const DepartureIndex departure = s.portions[leading].departure;

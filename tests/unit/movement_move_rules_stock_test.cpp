@@ -36,6 +36,12 @@ TEST(MoveRules, ARakeGoesAsTheDepartureItFormsWhenThatIsDueAndMayLeave) {
              [](B& b) { rakeFor(b, 95, b.booked(15, 1, 4, 3, departureBuilt), false); }),
         rule("within its own group it stays stock", go(98, 97, 2), accepted(shunt),
              [](B& b) { rakeFor(b, 98, b.booked(15, 4, 4, 3, departureBuilt), false); }),
+        rule("pushed with a loose link it stays stock: its engine would be left behind", go(98, 138, 2),
+             charged("trying to move both parts of uncoupled train"),
+             [](B& b) {
+                 const PortionIndex head = b.rake(98, 2, 1);
+                 b.forms(head, 2, 2, b.booked(15, 19, 4, 3, departureBuilt));
+             }),
         rule("with a second train beside it it stays stock", go(98, 83, 2), accepted(shunt),
              [](B& b) {
                  rakeFor(b, 98, b.booked(15, 4, 4, 3, departureBuilt), false);
