@@ -42,6 +42,10 @@ class MovementDriver : public ::testing::Test {
         for (int i = 0; i < row && std::getline(in, line);) ++i;
         return line;
     }
+    std::string contents(const std::string& name) {
+        std::ifstream in(out / name);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
     GameState& s() { return driver.game().state; }
     LocationId place(std::string_view code) { return findPlaceByCode(s(), code); }
 
@@ -96,7 +100,7 @@ TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
     play("departure_out.txt");
     DepartureIndex d = 0;
     for (DepartureIndex i = 1; i <= s().departureCount; ++i)
-        if (s().departures[i].code.view() == "900A") d = i;
+        if (s().departures[i].code.view() == "902A") d = i;
     ASSERT_NE(d, 0);
     const Departure& departure = s().departures[d];
     EXPECT_EQ(departure.state, departureGone);
@@ -106,7 +110,12 @@ TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
     EXPECT_EQ(s().arrivals[departure.returnArrival].loco, engine);
     EXPECT_EQ(s().locos[engine].where, whereOnArrival + departure.returnArrival);
     for (LocationId p = 1; p <= placeCount; ++p) EXPECT_FALSE(standsAt(s().locations[p], engine)) << p;
-    EXPECT_EQ(s().locations[place("LS1")].occState, occEmpty);
+    EXPECT_EQ(s().locations[place("LS3")].occState, occEmpty);
+    EXPECT_EQ(s().locations[place("P6S")].occState, occEmpty);
+    // Sent the way a signalman sends it, the train costs nothing.
+    EXPECT_EQ(s().score, 0);
+    const std::string messages = contents("messages.txt");
+    EXPECT_EQ(messages.find("You lose"), std::string::npos) << messages;
 }
 
 } // namespace
