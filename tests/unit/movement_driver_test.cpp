@@ -1,10 +1,12 @@
 // Trains worked by clicks through the real game on the headless host: a train signalled in and received
-// in a platform, and a departure sent out by its exit with its engine booked back.
+// in a platform, a departure sent out by its exit with its engine booked back, and an arrival ordered
+// against its direction.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "drive/driver.h"
 #include "session/game.h"
@@ -41,6 +43,10 @@ class MovementDriver : public ::testing::Test {
         std::string line;
         for (int i = 0; i < row && std::getline(in, line);) ++i;
         return line;
+    }
+    std::string contents(const std::string& name) {
+        std::ifstream in(out / name);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
     GameState& s() { return driver.game().state; }
     LocationId place(std::string_view code) { return findPlaceByCode(s(), code); }
@@ -96,7 +102,7 @@ TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
     play("departure_out.txt");
     DepartureIndex d = 0;
     for (DepartureIndex i = 1; i <= s().departureCount; ++i)
-        if (s().departures[i].code.view() == "900A") d = i;
+        if (s().departures[i].code.view() == "902A") d = i;
     ASSERT_NE(d, 0);
     const Departure& departure = s().departures[d];
     EXPECT_EQ(departure.state, departureGone);
@@ -106,7 +112,41 @@ TEST_F(MovementDriver, ADepartureLeavesByItsExitAndItsEngineIsBookedBack) {
     EXPECT_EQ(s().arrivals[departure.returnArrival].loco, engine);
     EXPECT_EQ(s().locos[engine].where, whereOnArrival + departure.returnArrival);
     for (LocationId p = 1; p <= placeCount; ++p) EXPECT_FALSE(standsAt(s().locations[p], engine)) << p;
-    EXPECT_EQ(s().locations[place("LS1")].occState, occEmpty);
+    EXPECT_EQ(s().locations[place("LS3")].occState, occEmpty);
+    EXPECT_EQ(s().locations[place("P6S")].occState, occEmpty);
+    // Sent the way a signalman sends it, the train costs nothing.
+    EXPECT_EQ(s().score, 0);
+    const std::string messages = contents("messages.txt");
+    EXPECT_EQ(messages.find("You lose"), std::string::npos) << messages;
+}
+
+TEST_F(MovementDriver, AnArrivalSentAgainstItsDirectionGoesOnlyWhenTheSignalmanSaysSo) {
+    play("arrival_wrong_way.txt");
+    const std::string question = "question Do you want to send the arrival in the wrong direction?\n";
+    const std::string messages = contents("messages.txt");
+    ASSERT_NE(messages.find(question), std::string::npos) << messages;
+    EXPECT_NE(messages.find(question, messages.find(question) + 1), std::string::npos) << messages;
+    // Answered No, nothing has changed: places, trains, engines, section timers, clock and score. Only the
+    // count of quiet ticks before the clock races starts again, as it does for every order.
+    const auto withoutQuietTicks = [](std::string json) {
+        return std::regex_replace(json, std::regex("\"quietTicks\":[0-9]+,"), "");
+    };
+    EXPECT_TRUE(withoutQuietTicks(contents("before.json")) == withoutQuietTicks(contents("after-no.json")))
+        << "the state changed after No";
+    EXPECT_TRUE(contents("before.txt") == contents("after-no.txt")) << "the screen changed after No";
+    EXPECT_NE(screenRow("after-no.txt", 21).find("2.09"), std::string::npos);
+    // Answered Yes, it is propelled back to DW1 as a shunt, its engine still at the high end, at no cost.
+    const Location& line = s().locations[place("DW1")];
+    ASSERT_EQ(line.occState, occArrival);
+    const Arrival& a = s().arrivals[line.occupant];
+    EXPECT_EQ(std::string(a.code.view()), "024A");
+    ASSERT_TRUE(isRealEngine(a.loco));
+    EXPECT_EQ(line.locoAt[3], a.loco);
+    EXPECT_EQ(s().locations[place("UW2")].occState, occEmpty);
+    EXPECT_FALSE(standsAt(s().locations[place("UW2")], a.loco));
+    EXPECT_EQ(s().score, 0);
+    EXPECT_EQ(messages.find("You lose"), std::string::npos) << messages;
+    EXPECT_NE(screenRow("moved.txt", 22).find("2.09"), std::string::npos);
 }
 
 } // namespace
