@@ -559,12 +559,17 @@ void QtHost::messageBox(BoxKind kind, std::string_view text, int helpContext) {
         QMessageBox::information(this, title, body);
         break;
     }
+    focusWindow();
 }
 
 bool QtHost::askYesNo(std::string_view question) {
     if (script_) return script_->askYesNo(question);
-    return QMessageBox::question(this, applicationTitle_, latin1(question),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    const bool yes =
+        QMessageBox::question(this, applicationTitle_, latin1(question), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) == QMessageBox::Yes;
+    // The game waits while its window is inactive; without a window manager nothing would give focus back.
+    focusWindow();
+    return yes;
 }
 
 std::optional<std::string> QtHost::inputBox(std::string_view title, std::string_view prompt,
@@ -573,6 +578,7 @@ std::optional<std::string> QtHost::inputBox(std::string_view title, std::string_
     bool ok = false;
     const QString text = QInputDialog::getText(this, latin1(title), latin1(prompt), QLineEdit::Normal,
                                                latin1(defaultText), &ok);
+    focusWindow();
     if (!ok) return std::nullopt;
     return text.toLatin1().toStdString();
 }
