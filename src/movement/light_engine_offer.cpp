@@ -5,7 +5,9 @@
 #include "console/time_format.h"
 #include "movement/leaving_area.h"
 #include "rules/departure_readiness.h"
+#include "rules/lateness.h"
 #include "rules/score_events.h"
+#include "rules/train_words.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/record_checks.h"
@@ -100,10 +102,6 @@ int allowanceOf(const Loco& engine) {
 }
 } // namespace
 
-std::string trainWords(const Departure& d) {
-    return FormatTime(d.time) + " " + d.destination.str();
-}
-
 DepartureIndex offerLightEngine(MoveWorld& w) {
     GameState& s = w.state;
     const MoveContext& move = w.move;
@@ -121,8 +119,7 @@ DepartureIndex offerLightEngine(MoveWorld& w) {
     if (!assigned) {
         LoseBonusPoints(w.console, 1, "failing to provide pilot when required");
     } else {
-        const int tolerance = (30 - s.difficulty) / 10;
-        if (s.clock - d.time - allowanceOf(engine) - tolerance < 1)
+        if (countedDelay(s.clock - d.time - allowanceOf(engine), s.difficulty) < 1)
             GainBonusPoints(w.console, 2, "prompt despatch of light engine on " + trainWords(d));
         d.loco = move.moveEngine;
         if (secondGoes) d.loco2 = move.secondEngine;

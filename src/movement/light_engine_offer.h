@@ -2,16 +2,10 @@
 // An engine running light out of the area, or to an exit, is offered to a watched light-engine departure
 // that it could work; one that reaches an exit without a train goes off the layout at a cost.
 
-#include <string>
-
 #include "movement/move_world.h"
+#include "rules/train_words.h"
 
 namespace wm {
-
-struct Departure;
-
-/// The words by which the score and the questions name a departure: its time and destination.
-std::string trainWords(const Departure& departure);
 
 /// Offers the move's engine to the first suitable departure of the light-engine watch list, when the
 /// move leaves the area or runs to an exit point. Returns the departure the engine now goes as, or 0.
