@@ -1,6 +1,7 @@
 #include "session/completions.h"
 
 #include "movement/place_completion.h"
+#include "rules/arrival_release.h"
 #include "rules/arriving_engines.h"
 #include "rules/engine_servicing.h"
 #include "rules/train_at_stand.h"
@@ -66,10 +67,13 @@ void reactToCompletion(Game& g, const Completion& done) {
     case Completed::engineServiced:
         announceEngineWork(g.state, g.services, done);
         break;
+    case Completed::berthMerged:
+        // An arrival uncoupled while its passengers were still getting off is released once they have.
+        releaseArrivalStock(g.state, done.place);
+        break;
     case Completed::shedRoadChanged:
     case Completed::engineTurned:
     case Completed::enginesPlaced:
-    case Completed::berthMerged:
     case Completed::workDone:
     case Completed::passedThrough:
     case Completed::engineWatered:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "movement/reachability.h"
+#include "rules/arrival_release.h"
 #include "rules/score_events.h"
 #include "session/game.h"
 #include "session/main_loop.h"
@@ -180,6 +181,7 @@ void UncoupleOrder(Game& g, LocationId place) {
     if (l.endFlag[e]) {
         l.endFlag[e] = 0;
         l.couplingTicks[e] = couplingTicks;
+        releaseArrivalStock(s, place);
         return;
     }
     if (l.enginePairFlag[e]) {

@@ -80,10 +80,21 @@ TEST_F(MovementDriver, AnArrivalIsSignalledInAndReceivedInAPlatformOfItsGroup) {
 TEST_F(MovementDriver, AnUncoupledTrainEngineRunsLightToAShedRoad) {
     play("engine_to_shed.txt");
     const Location& platform = s().locations[place("PL3")];
-    ASSERT_EQ(platform.occState, occArrival);
-    const LocoIndex engine = s().arrivals[platform.occupant].loco;
+    ArrivalIndex express = 0;
+    for (ArrivalIndex i = 1; i <= s().arrivalCount; ++i)
+        if (s().arrivals[i].code.view() == "064A") express = i;
+    ASSERT_NE(express, 0);
+    const LocoIndex engine = s().arrivals[express].loco;
     ASSERT_TRUE(isRealEngine(engine));
-    // The train stays in the platform without its engine; the engine stands alone on the shed road.
+    // Without its engine the train is a rake standing in the platform, its coaches ready to form their
+    // departure and its parcels van waiting to be sorted; the engine stands alone on the shed road.
+    ASSERT_EQ(platform.occState, occStock);
+    EXPECT_EQ(platform.occupant, s().arrivals[express].firstPortion);
+    for (PortionIndex p = platform.occupant; p != 0; p = s().portions[p].next) {
+        EXPECT_EQ(s().portions[p].location, place("PL3"));
+        EXPECT_EQ(s().portions[p].portionState,
+                  s().portions[p].traffic != 0 ? portionDetached : portionStanding);
+    }
     EXPECT_TRUE(enginesAt(platform).empty());
     const LocationId road = place("LL2");
     EXPECT_EQ(s().locos[engine].where, road);

@@ -229,6 +229,15 @@ void Driver::execute(const std::string& line) {
     } else if (command == "messages") {
         need(1);
         writeFile(rest(), messagesText(runtime()));
+    } else if (command == "score-log") {
+        need(1);
+        requireGame(command);
+        // The game writes its log where it was started; the copy goes where the script keeps its results.
+        std::ifstream log(game_->console.scoreLog().fileName(), std::ios::binary);
+        if (!log) throw ScriptFailure{"score-log: no score log has been written (is logging on in Options?)"};
+        std::ostringstream text;
+        text << log.rdbuf();
+        writeFile(rest(), text.str());
     } else {
         throw ScriptFailure{"unknown command \"" + command + "\""};
     }
