@@ -248,6 +248,8 @@ void CommandCycle(Game& g) {
     const bool running = c.options().clockRunning;
     g.clock.cycleDone = true;
     if (g.clock.speededUp && running) {
+        // The notice is shorter than a prompt it may replace; what is left of the prompt must not show.
+        c.ClearMessageLine();
         c.GotoCell(1, c.rows() - 1);
         c.SetTextColour(palette::Yellow);
         c.SetBackColour(palette::Black);
