@@ -3,6 +3,7 @@
 #include <string>
 
 #include "movement/engine_needs.h"
+#include "rules/departure_scoring.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"
@@ -90,6 +91,7 @@ void continueOnInternalLine(MoveWorld& w, MovingThing& m) {
     Departure& d = s.departures[m.occupant];
     if (d.state != departureOnWayOut || !isLocalLine(d.line) || !isArrival(s, d.returnArrival)) return;
     d.state = departureGone;
+    scoreDepartureLeaving(s, w.console, m.occupant, w.move.moveEngine, w.move.secondEngine);
     Arrival& next = s.arrivals[d.returnArrival];
     if (isRealEngine(w.move.moveEngine)) next.loco = w.move.moveEngine;
     const ArrivalIndex formedFrom = formingArrival(s, m.occupant);

@@ -1,8 +1,10 @@
 #include "movement/place_completion.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
+#include "rules/departure_readiness.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/loco_places.h"
@@ -20,6 +22,23 @@ Completion completeEntryPoint(GameState& s, LocationId place) {
     return {Completed::arrivalLeftEntry, place, arrival};
 }
 
+/// The engines that take a departure out: the one next to the train at its leaving end, then the one
+/// beyond it; a train with none there was pushed out by those at the other end.
+std::array<LocoIndex, 2> leavingEngines(const GameState& s, const Departure& d, const Location& berth,
+                                        const Location& l) {
+    const int lead = leavingEnd(d);
+    std::array<LocoIndex, 2> chosen{};
+    std::size_t found = 0;
+    for (int place : {innerPlace(lead), outerPlace(lead), innerPlace(1 - lead), outerPlace(1 - lead)})
+        for (const Location* from : {&berth, &l}) {
+            const LocoIndex engine = from->locoAt[place];
+            if (found < chosen.size() && isRealEngine(engine) && engine <= s.locoCount &&
+                (found == 0 || chosen[0] != engine))
+                chosen[found++] = engine;
+        }
+    return chosen;
+}
+
 Completion completeExitPoint(GameState& s, LocationId place) {
     const Location& berth = s.locations[incomingBerth(place)];
     const Location& l = s.locations[place];
@@ -29,12 +48,16 @@ Completion completeExitPoint(GameState& s, LocationId place) {
     std::vector<LocoIndex> engines;
     for (const Location* from : {&berth, &l})
         for (const StandingEngine& here : enginesAt(*from)) engines.push_back(here.engine);
+    const std::array<LocoIndex, 2> took =
+        departure != 0 ? leavingEngines(s, s.departures[departure], berth, l) : std::array<LocoIndex, 2>{};
     clearLocation(s, incomingBerth(place));
     clearLocation(s, place);
     if (departure == 0) return {Completed::passedThrough, place};
     s.departures[departure].state = departureGone;
     for (LocoIndex engine : engines) s.locos[engine].where = whereLeftWithDeparture + departure;
-    return {Completed::departureLeft, place, 0, departure};
+    Completion left{Completed::departureLeft, place, 0, departure, took[0]};
+    left.engine2 = took[1];
+    return left;
 }
 
 Completion completeShedRoad(GameState& s, LocationId place, OccState state) {

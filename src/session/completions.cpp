@@ -3,11 +3,14 @@
 #include "movement/place_completion.h"
 #include "rules/arrival_release.h"
 #include "rules/arriving_engines.h"
+#include "rules/departure_delay.h"
+#include "rules/departure_scoring.h"
 #include "rules/engine_servicing.h"
 #include "rules/train_at_stand.h"
 #include "session/approach_queues.h"
 #include "session/game.h"
 #include "session/main_loop.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
 
@@ -32,19 +35,23 @@ void arrivalLeftEntry(Game& g, ArrivalIndex arrival) {
         if (isRealEngine(engine)) s.locos[engine].lateAllowance = a.late;
 }
 
-/// The engines that took a departure out come back on its return arrivals.
-void departureLeft(Game& g, DepartureIndex departure) {
+/// The departure is scored as it leaves; then the engines that took it out come back on its return
+/// arrivals, later the more it was behind its time.
+void departureLeft(Game& g, const Completion& done) {
     GameState& s = g.state;
+    const DepartureIndex departure = done.departure;
+    if (!isDeparture(s, departure)) return;
+    scoreDepartureLeaving(s, g.console, departure, done.engine, done.engine2);
     const Departure& d = s.departures[departure];
-    const int minutesLate = s.clock - d.time;
+    const int behind = minutesBehindTime(s, departure);
     const auto book = [&](LocoIndex engine, ArrivalIndex arrival) {
-        if (!isRealEngine(engine) || arrival == 0) return;
-        if (!bookReturningEngine(s, engine, arrival, minutesLate, [&g](int n) { return g.rand(n); })) return;
+        if (!isRealEngine(engine) || !isArrival(s, arrival)) return;
+        if (!bookReturningEngine(s, engine, arrival, behind, [&g](int n) { return g.rand(n); })) return;
         const int line = s.arrivals[arrival].line;
         if (s.locations[s.lines[line].entryPlace].busyTicks == 0) chooseNextArrival(g, line);
     };
-    book(d.loco, d.returnArrival);
-    book(d.loco2, d.returnArrival2);
+    book(done.engine, d.returnArrival);
+    book(done.engine2, d.returnArrival2);
 }
 } // namespace
 
@@ -54,7 +61,7 @@ void reactToCompletion(Game& g, const Completion& done) {
         arrivalLeftEntry(g, done.arrival);
         break;
     case Completed::departureLeft:
-        departureLeft(g, done.departure);
+        departureLeft(g, done);
         break;
     case Completed::engineAtSpot:
         if (done.place == coalingPoint) startCoaling(g.state, done.engine, g.services);

@@ -10,6 +10,7 @@
 #include "movement/reachability.h"
 #include "movement/route_table.h"
 #include "rules/engine_servicing.h"
+#include "rules/reversing_destinations.h"
 #include "session/approach_queues.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
@@ -81,6 +82,7 @@ BuildContext buildContext(Game& g) {
 void loadAllDataTables() {
     loadedShedTable();
     loadedEngineList();
+    loadedReversingDestinations();
     BuildHotspots();
     standardScreenPlans();
     CompactPlaces::standard();

@@ -11,7 +11,7 @@ namespace wm {
 
 enum class Completed : int {
     arrivalLeftEntry, // an arrival has moved on from its line's entry place; `arrival`
-    departureLeft,    // a departure has gone out by an exit point; `departure`
+    departureLeft,    // a departure has gone out by an exit point; `departure`, behind `engine`, `engine2`
     shedRoadChanged,  // an engine came onto a shed road or left it
     engineAtSpot,     // an engine came to a stand on a service point or turntable; `engine`
     engineTurned,     // a turntable's engines face the other way
@@ -31,6 +31,7 @@ struct Completion {
     ArrivalIndex arrival = 0;
     DepartureIndex departure = 0;
     LocoIndex engine = 0;
+    LocoIndex engine2 = 0; // a second engine that went with `engine`
 };
 
 /// Takes each record as it is made, so reactions run in the order the work completed.

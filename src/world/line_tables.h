@@ -24,6 +24,11 @@ int lineHeadway(int line, int speedClass);
 // down yard takes longer on some lines and less on others.
 int arrivalRunningTime(int line, int group, int trainType);
 
+// Minutes a departure of the train type takes from the layout to the line's edge; no group adjusts it.
+inline int departureRunningTime(int line, int trainType) {
+    return lineRunningTime(line, speedClass(trainType));
+}
+
 // The nine signalled main lines, where a train's direction sets its engine's facing and lateness counts.
 constexpr bool isMainLine(int line) {
     return line == 1 || line == 2 || line == 3 || line == 7 || line == 8 || (line >= 20 && line <= 23);

@@ -36,6 +36,22 @@ TEST(DataAtStartUp, AGarbledScreenLineStopsTheProgramBeforeTheStartScreen) {
     EXPECT_NE(result.box.find("Please see Error Messages page in Help"), std::string::npos);
 }
 
+TEST(DataAtStartUp, ADamagedReversingDestinationStopsTheProgramBeforeTheStartScreen) {
+    DataFolderCopy data;
+    const std::string name = "reversing_destinations.txt";
+    const std::string text = readWhole(data.file(name));
+    const int line = firstRowStarting(text, "up");
+    ASSERT_GT(line, 0);
+    data.write(name, replaceLine(text, line, "  upwards   \"Fellingrove\""));
+
+    Driver driver(WENDMOOR_BUILD_DIR "/", 1);
+    const StartUpResult result = startUp(driver);
+    EXPECT_FALSE(result.started);
+    EXPECT_TRUE(driver.host().terminated());
+    EXPECT_NE(result.box.find(name + ":" + std::to_string(line) + ": "), std::string::npos) << result.box;
+    EXPECT_NE(result.box.find("\"upwards\""), std::string::npos) << result.box;
+}
+
 TEST(DataAtStartUp, AnUnknownReturnCodeInATimetableStopsTheProgramNamingItsLine) {
     DataFolderCopy data;
     const std::string name = "timetable/saturday-departures.txt";

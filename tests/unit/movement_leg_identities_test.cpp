@@ -78,6 +78,27 @@ TEST_F(LegIdentities, ATripIntoAnotherPartOfTheAreaContinuesAsTheArrivalItsCodeN
     EXPECT_EQ(services.messages[0], "Loco 44001 will need servicing on arrival at " + groupName(11));
 }
 
+TEST_F(LegIdentities, ATripIntoAnotherPartOfTheAreaIsScoredAsItLeaves) {
+    const ArrivalIndex brought = addArrival(2, 16, 500, 12, 0);
+    s().arrivals[brought].late = 14;
+    const ArrivalIndex next = addArrival(11, 11, 437, 12, noEngine);
+    const DepartureIndex trip = departureAt(121, 11, 16, 12);
+    s().departures[trip].returnArrival = next;
+    addPortion(brought, trip);
+    s().arrivals[brought].firstPortion = 0;
+    s().clock = 700 + 1 + 70; // 70 minutes behind its booked time and running time
+    order(121, 65, 3, 1, true);
+    leg(121, 65, {150, 151});
+    ASSERT_EQ(s().departures[trip].state, departureGone);
+    // The 14 minutes its traffic came in late, the level's one and the slow freight's 30 and 1 are not
+    // charged; and only a Jinty may work line 11.
+    ASSERT_GE(host.messages().size(), 2u);
+    EXPECT_EQ(host.messages()[host.messages().size() - 2],
+              "error You lose 24 points for delaying departure of 11.40 Stourwick");
+    EXPECT_EQ(host.messages().back(), "error You lose 3 points for loco. LM 5  not allowed to DR");
+    EXPECT_EQ(s().score, -27);
+}
+
 TEST_F(LegIdentities, AnArrivalBroughtIntoItsGroupIsToldOfAndItsEngineNeedDrawnOnce) {
     const ArrivalIndex a = arrivalAt(57, 2, 15, 4);
     s().arrivals[a].origin = "#Carrowfold";

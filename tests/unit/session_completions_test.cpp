@@ -178,6 +178,50 @@ TEST_F(Completions, AnArrivalIsAnnouncedOnlyWhenItStandsInItsOwnGroup) {
     EXPECT_EQ(host.messages().size(), before);
 }
 
+TEST_F(Completions, ADepartureAtItsExitIsScoredAndTheEnginesThatTookItGoBackOnItsReturnArrivals) {
+    const LocationId exit = 190;
+    ASSERT_EQ(s().locations[exit].kind, kindExitPoint);
+    for (LocoIndex e : {1, 2, 3}) {
+        s().locos[e].classIndex = 11; // "LM 5 "
+        s().locos[e].shed = " SH";
+    }
+    addArrival(2, 500, 15, 0, 1); // the line's pending arrival, so that no engine condition is drawn
+    const ArrivalIndex back = addArrival(2, 900, 15, 0, noEngine);
+    const ArrivalIndex back2 = addArrival(2, 910, 15, 0, noEngine);
+    const DepartureIndex d = ++s().departureCount;
+    Departure& dep = s().departures[d];
+    dep.time = 600;
+    dep.line = 21;
+    dep.group = 15;
+    dep.destination = "Stourwick";
+    dep.shed = " SH";
+    dep.loco = 1; // booked; engines 2 and 3 take it instead, at its leaving end
+    dep.returnArrival = back;
+    dep.returnArrival2 = back2;
+    dep.state = departureOnWayOut;
+    Location& berth = s().locations[incomingBerth(exit)];
+    berth.occState = occDeparture;
+    berth.occupant = d;
+    berth.locoAt[3] = 2;
+    berth.locoAt[4] = 3;
+    s().locations[exit].occState = occComingIn;
+    s().locations[exit].busyTicks = 1;
+    s().clock = 600 + 7 + 45; // 45 minutes behind its time and the line's running time
+    const std::size_t before = host.messages().size();
+    tick();
+    ASSERT_EQ(host.messages().size(), before + 2);
+    EXPECT_EQ(host.messages()[before], "error You lose 42 points for delaying departure of 10.00 Stourwick");
+    EXPECT_EQ(host.messages()[before + 1], "bonus You gain 1 point for using LM 5  loco on 10.00 Stourwick");
+    EXPECT_EQ(s().score, -41);
+    EXPECT_EQ(s().arrivals[back].loco, 2);
+    EXPECT_EQ(s().locos[2].where, whereOnArrival + back);
+    EXPECT_EQ(s().arrivals[back2].loco, 3);
+    EXPECT_EQ(s().locos[3].where, whereOnArrival + back2);
+    EXPECT_EQ(s().locos[1].where, 0);
+    // Back no sooner than its delay beyond half an hour allows.
+    EXPECT_EQ(s().arrivals[back].late, 15);
+}
+
 TEST_F(Completions, AThroughMovementLeavesNothingBehind) {
     const LocationId running = 58;
     s().locations[running].occState = occPassingThrough;
