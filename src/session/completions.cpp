@@ -3,6 +3,8 @@
 #include "movement/place_completion.h"
 #include "rules/arriving_engines.h"
 #include "rules/engine_servicing.h"
+#include "rules/exchange_sidings.h"
+#include "rules/traffic_work.h"
 #include "rules/train_at_stand.h"
 #include "session/approach_queues.h"
 #include "session/game.h"
@@ -45,6 +47,15 @@ void departureLeft(Game& g, DepartureIndex departure) {
     book(d.loco, d.returnArrival);
     book(d.loco2, d.returnArrival2);
 }
+/// The line's outward trip has been put out in the exchange siding rather than at its entry place.
+void outwardTrafficPlaced(Game& g, ArrivalIndex arrival) {
+    GameState& s = g.state;
+    const int line = s.arrivals[arrival].line;
+    if (line < 1 || line > lineCapacity) return;
+    advanceFreightQueue(g, line);
+    prepareNextArrival(g, line, true);
+    if (s.locations[s.lines[line].entryPlace].busyTicks == 0) chooseNextArrival(g, line);
+}
 } // namespace
 
 void reactToCompletion(Game& g, const Completion& done) {
@@ -60,11 +71,14 @@ void reactToCompletion(Game& g, const Completion& done) {
         break;
     case Completed::trainAtStand:
         ResetSpeedUp(g);
-        settleTrainAtStand(g.state, g.services, done.place);
+        settleTrainAtStand(g.state, g.console, g.services, done.place);
         break;
     case Completed::engineCoaled:
     case Completed::engineServiced:
         announceEngineWork(g.state, g.services, done);
+        break;
+    case Completed::outwardTrafficPlaced:
+        outwardTrafficPlaced(g, done.arrival);
         break;
     case Completed::shedRoadChanged:
     case Completed::engineTurned:
@@ -79,6 +93,15 @@ void reactToCompletion(Game& g, const Completion& done) {
 
 void advancePlaces(Game& g) {
     advancePlaces(g.state, [&g](const Completion& done) { reactToCompletion(g, done); });
+}
+
+void advanceTraffic(Game& g) {
+    advanceTrafficWork(g.state, g.console, g.services);
+}
+
+void serveExchanges(Game& g) {
+    serveExchangeSidings(g.state, g.console, g.services,
+                         [&g](const Completion& done) { reactToCompletion(g, done); });
 }
 
 void advanceEngines(Game& g) {
