@@ -16,18 +16,13 @@
 #include "display/track_drawing.h"
 #include "movement/section_ops.h"
 #include "world/game_state.h"
+#include "world/screen_names.h"
 
 namespace wm {
 
 namespace {
 constexpr std::array<int, 6> menuColumns{2, 16, 30, 44, 58, 72};
-constexpr std::array<std::string_view, layoutScreenCount> screenButtons{
-    "Common       ", // 0
-    "Shed         ", // 1
-    "North Jn     ", // 2
-    "Yards        ", // 3
-    "South Jn     ", // 4
-};
+constexpr std::size_t screenButtonWidth = 13;
 constexpr std::array<std::string_view, 6> keyItems{"A Arrivals   ", "D Departures ", "R Report     ",
                                                    "Z Details    ", "M Messages   ", "Q Quit       "};
 
@@ -62,7 +57,9 @@ void DrawKeyMenu(Console& c, const std::array<int, layoutScreenCount>& alertLeve
     for (int screen = 0; screen < layoutScreenCount; ++screen) {
         alertColours(c, alertLevel[static_cast<std::size_t>(screen)]);
         c.GotoCell(menuColumns[static_cast<std::size_t>(screen)], first + 1);
-        c.WriteText(screenButtons[static_cast<std::size_t>(screen)]);
+        std::string button(screenName(screen));
+        button.resize(screenButtonWidth, ' ');
+        c.WriteText(button);
     }
     c.WhiteOnBrown();
     for (std::size_t item = 0; item < keyItems.size(); ++item) {

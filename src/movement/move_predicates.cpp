@@ -4,7 +4,6 @@
 
 #include "world/berths.h"
 #include "world/game_state.h"
-#include "world/group_names.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -33,18 +32,6 @@ bool departureMayLeave(const GameState& s, LocationId place, int departure) {
     if (isPassengerTrain(d.trainType) && l.kind != kindPlatform) return false;
     if (d.trainType == parcelsType && l.kind != kindPlatform && !isOneOf(place, {94, 107, 110})) return false;
     return true;
-}
-
-bool mayShuntArrival(const GameState& s, LocationId place, int arrival) {
-    if (!isPlace(place) || !isArrival(s, arrival)) return false;
-    const Arrival& a = s.arrivals[arrival];
-    const Location& l = s.locations[place];
-    if (a.trainType < 9 || a.trainType > 11 || l.group != a.group) return false;
-    const DepartureIndex forms = departureFormedBy(s, arrival);
-    if (forms != 0 && s.departures[forms].time < a.time + 12) return false;
-    if (l.group == upYardGroup) return place < 131 || place > 137;
-    if (l.group == downYardGroup) return place < 142 || place > 151;
-    return false;
 }
 
 bool roomAtHighEnd(const GameState& s, LocationId place, bool single) {

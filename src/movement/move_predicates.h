@@ -1,6 +1,7 @@
 #pragma once
 // Questions the move rules put about a place and what stands in it. None of them changes anything.
 
+#include "rules/arrival_shunting.h"
 #include "world/capacities.h"
 
 namespace wm {
@@ -10,9 +11,6 @@ struct GameState;
 /// The departure may be sent away from the place: false where a passenger or parcels train of the place's
 /// own group would leave from a road it may not start from. True for anything that is not a departure.
 bool departureMayLeave(const GameState& state, LocationId place, int departure);
-
-/// A freight arrival standing in its own yard may be shunted about there before its departure is due.
-bool mayShuntArrival(const GameState& state, LocationId place, int arrival);
 
 /// An engine coming in light can stand at the high end: the last engine place is free and, unless it comes
 /// alone, the one before it too. A place something is coming into has no room.

@@ -1,6 +1,7 @@
 #include "rules/traffic_places.h"
 
 #include "world/game_state.h"
+#include "world/record_checks.h"
 
 #include <initializer_list>
 #include <utility>
@@ -10,8 +11,9 @@ namespace wm {
 namespace {
 
 constexpr int sundayCode = 7;
-constexpr int workStarts = 8 * 60;     // goods work runs after 08:00
-constexpr int workEnds = 20 * 60 + 30; // and stops at 20:30
+constexpr int workStarts = 8 * 60; // goods work runs after 08:00
+constexpr int workEnds = 20 * 60;  // and is not begun afresh from 20:00
+constexpr int finishingTicks = 90; // work this close to its end is finished after hours
 
 using Range = std::pair<int, int>;
 
@@ -68,16 +70,30 @@ bool placeAccepts(const GameState& state, TrafficIndex traffic, LocationId place
     return true;
 }
 
+TrafficIndex singleTrafficAtPlace(const GameState& state, PortionIndex rake, LocationId place) {
+    if (!isPlace(place) || !isPortion(state, rake)) return 0;
+    const Location& p = state.locations[place];
+    if (p.occState != occStock || p.occState2 != occEmpty || p.occupant != rake) return 0;
+    if (hasEngineAtEnd(p, lowEnd) || hasEngineAtEnd(p, highEnd)) return 0;
+    const Portion& portion = state.portions[rake];
+    if (portion.next != 0 || !isTraffic(state, portion.traffic)) return 0;
+    if (state.traffic[portion.traffic].route != p.group || portion.portionState >= portionBeingWorked)
+        return 0;
+    return portion.traffic;
+}
+
 bool trafficWorkedNow(const GameState& state, TrafficIndex traffic) {
     if (traffic < 1 || traffic > state.trafficCount) return false;
-    switch (state.traffic[traffic].trafficType) {
+    const Traffic& t = state.traffic[traffic];
+    switch (t.trafficType) {
     case trafficParcels:
     case trafficMilk:
     case trafficLocoCoal:
     case trafficWagonsForRepair:
         return true;
     default:
-        return state.dayCode != sundayCode && state.clock > workStarts && state.clock < workEnds;
+        return state.dayCode != sundayCode && state.clock > workStarts &&
+               (state.clock < workEnds || t.readyAt < finishingTicks);
     }
 }
 

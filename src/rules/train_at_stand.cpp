@@ -1,5 +1,6 @@
 #include "rules/train_at_stand.h"
 
+#include "rules/arrival_delay.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
@@ -30,7 +31,7 @@ int alightingTicks(const Arrival& a, GameServices& services) {
 }
 } // namespace
 
-void settleTrainAtStand(GameState& s, GameServices& services, LocationId place) {
+void settleTrainAtStand(GameState& s, Console& console, GameServices& services, LocationId place) {
     Location& l = s.locations[place];
     if (l.occState == occDeparture && l.occupant > 0) s.departures[l.occupant].location = place;
     if (l.occState != occArrival || l.occupant <= 0) return;
@@ -46,6 +47,7 @@ void settleTrainAtStand(GameState& s, GameServices& services, LocationId place) 
             s.departures[through].location = place;
             return;
         }
+        chargeArrivalDelay(s, console, place, l.occupant);
     }
     l.busyTicks = alightingTicks(a, services);
     // Once the wait is over the place holds what it holds now.

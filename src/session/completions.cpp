@@ -6,6 +6,8 @@
 #include "rules/departure_delay.h"
 #include "rules/departure_scoring.h"
 #include "rules/engine_servicing.h"
+#include "rules/exchange_sidings.h"
+#include "rules/traffic_work.h"
 #include "rules/train_at_stand.h"
 #include "session/approach_queues.h"
 #include "session/game.h"
@@ -53,6 +55,15 @@ void departureLeft(Game& g, const Completion& done) {
     book(done.engine, d.returnArrival);
     book(done.engine2, d.returnArrival2);
 }
+/// The line's outward trip has been put out in the exchange siding rather than at its entry place.
+void outwardTrafficPlaced(Game& g, ArrivalIndex arrival) {
+    GameState& s = g.state;
+    const int line = s.arrivals[arrival].line;
+    if (line < 1 || line > lineCapacity) return;
+    advanceFreightQueue(g, line);
+    prepareNextArrival(g, line, true);
+    if (s.locations[s.lines[line].entryPlace].busyTicks == 0) chooseNextArrival(g, line);
+}
 } // namespace
 
 void reactToCompletion(Game& g, const Completion& done) {
@@ -68,7 +79,7 @@ void reactToCompletion(Game& g, const Completion& done) {
         break;
     case Completed::trainAtStand:
         ResetSpeedUp(g);
-        settleTrainAtStand(g.state, g.services, done.place);
+        settleTrainAtStand(g.state, g.console, g.services, done.place);
         break;
     case Completed::engineCoaled:
     case Completed::engineServiced:
@@ -77,6 +88,9 @@ void reactToCompletion(Game& g, const Completion& done) {
     case Completed::berthMerged:
         // An arrival uncoupled while its passengers were still getting off is released once they have.
         releaseArrivalStock(g.state, done.place);
+        break;
+    case Completed::outwardTrafficPlaced:
+        outwardTrafficPlaced(g, done.arrival);
         break;
     case Completed::shedRoadChanged:
     case Completed::engineTurned:
@@ -90,6 +104,15 @@ void reactToCompletion(Game& g, const Completion& done) {
 
 void advancePlaces(Game& g) {
     advancePlaces(g.state, [&g](const Completion& done) { reactToCompletion(g, done); });
+}
+
+void advanceTraffic(Game& g) {
+    advanceTrafficWork(g.state, g.console, g.services);
+}
+
+void serveExchanges(Game& g) {
+    serveExchangeSidings(g.state, g.console, g.services,
+                         [&g](const Completion& done) { reactToCompletion(g, done); });
 }
 
 void advanceEngines(Game& g) {

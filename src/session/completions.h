@@ -14,6 +14,13 @@ void reactToCompletion(Game& g, const Completion& done);
 /// Counts down every place's busyTicks, completes each that reaches zero and reacts to it.
 void advancePlaces(Game& g);
 
+/// Puts lone traffic to work in its siding and runs down the work of the traffic being worked.
+void advanceTraffic(Game& g);
+
+/// The minute's work at the six exchange sidings, and the approach queue of a line whose outward traffic
+/// has come out there.
+void serveExchanges(Game& g);
+
 /// Runs down the engines' watering, coaling and servicing and reacts to what finished.
 void advanceEngines(Game& g);
 

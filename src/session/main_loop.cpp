@@ -22,6 +22,7 @@
 #include "world/data_file.h"
 #include "world/engine_builders.h"
 #include "world/engine_list.h"
+#include "world/exchange_lines.h"
 #include "world/location_table.h"
 #include "world/new_game.h"
 #include "world/sheds.h"
@@ -88,6 +89,7 @@ void loadAllDataTables() {
     CompactPlaces::standard();
     Reachability::standard();
     RouteTable::standard();
+    loadedExchangeLineNames();
     for (int dayCode : {1, 6, 7}) loadedDayTimetable(dayFileName(dayCode));
 }
 
@@ -301,12 +303,14 @@ void ClockTick(Game& g) {
         if (s.sectionTimer[i] > 0) --s.sectionTimer[i];
     if (s.branchTimer > 0) --s.branchTimer;
     advancePlaces(g);
+    advanceTraffic(g);
     advanceEngines(g);
     if (--g.clock.tickPhase <= 0) {
         g.clock.tickPhase = 3;
         ++s.clock;
         applyPilotNeeds(s, g.services);
         watchLightEngines(s, g.services);
+        serveExchanges(g);
         // Autosave at whole hours is an option the game does not offer (its box is disabled).
         if (s.clock >= s.shiftEnd) g.clock.endRequested = true;
     }

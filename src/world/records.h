@@ -87,10 +87,14 @@ enum TrafficTypeRow : int {
     trafficEmptyStock = 0,
     trafficParcels = 1,
     trafficMilk = 2,
+    trafficGeneral = 3,
+    trafficVans = 4,
+    trafficCoal = 5,
     trafficLocoCoal = 6, // fuel for the shed's coaling point
     trafficCattle = 7,
     trafficTimber = 8,
     trafficWagonsForRepair = 10,
+    trafficBallast = 11,
     trafficOil = 12,
     trafficSalt = 13,
 };
