@@ -1,6 +1,7 @@
 #include "rules/engine_servicing.h"
 
-#include "console/time_format.h"
+#include "rules/departure_readiness.h"
+#include "rules/train_words.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/loco_places.h"
@@ -77,6 +78,14 @@ void advanceEngineWork(GameState& s, const CompletionSink& report) {
     }
 }
 
+void readyAfterWatering(GameState& s, LocationId place) {
+    if (place < 1 || place > placeCount) return;
+    const Location& l = s.locations[place];
+    if (l.kind != kindPlatform && l.kind != kindThroughRoad) return;
+    if (l.occState == occDeparture) checkDepartureReady(s, l.occupant, place);
+    if (l.occState2 == occDeparture) checkDepartureReady(s, l.occupant2, place);
+}
+
 void announceEngineWork(const GameState& s, GameServices& services, const Completion& done) {
     const std::string engine(s.locos[done.engine].number.view());
     if (done.what == Completed::engineCoaled)
@@ -119,7 +128,7 @@ void watchLightEngines(GameState& s, GameServices& services) {
         const DepartureIndex d = s.watchList[w].departure;
         Departure& departure = s.departures[d];
         if (departure.state >= departureOnWayOut || departure.code.view().ends_with('$')) continue;
-        const std::string when = FormatTime(departure.time) + " " + std::string(departure.destination.view());
+        const std::string when = trainWords(departure);
         if (isLocalLine(departure.line)) {
             if (departure.time + 15 < s.clock) {
                 cancelChain(s, d);
@@ -132,12 +141,14 @@ void watchLightEngines(GameState& s, GameServices& services) {
                 services.cue(cueSoon);
                 services.notice("Local light engine departure " + when + " due soon: " + booked);
             }
-        } else if (departure.time < s.clock) {
-            services.cue(cueOverdue);
-            services.notice("Light engine departure " + when + " overdue");
-        } else if (departure.time - 15 < s.clock) {
-            services.cue(cueSoon);
-            services.notice("Light engine departure " + when + " due soon");
+        } else if (isMainLine(departure.line)) {
+            if (departure.time < s.clock) {
+                services.cue(cueOverdue);
+                services.notice("Light engine departure " + when + " overdue");
+            } else if (departure.time - 15 < s.clock) {
+                services.cue(cueSoon);
+                services.notice("Light engine departure " + when + " due soon");
+            }
         }
     }
 }

@@ -62,6 +62,9 @@ void reactToCompletion(Game& g, const Completion& done) {
         ResetSpeedUp(g);
         settleTrainAtStand(g.state, g.services, done.place);
         break;
+    case Completed::engineWatered:
+        readyAfterWatering(g.state, done.place);
+        break;
     case Completed::engineCoaled:
     case Completed::engineServiced:
         announceEngineWork(g.state, g.services, done);
@@ -72,7 +75,6 @@ void reactToCompletion(Game& g, const Completion& done) {
     case Completed::berthMerged:
     case Completed::workDone:
     case Completed::passedThrough:
-    case Completed::engineWatered:
         break;
     }
 }
