@@ -139,6 +139,20 @@ TEST_F(ArrivingEngines, TheLatenessFloorSpacesTrainsOnlyAfterTheFirstMinuteAndNe
     EXPECT_EQ(s.arrivals[later].late, 4);
 }
 
+TEST_F(ArrivingEngines, DamagedReferencesAreNotFollowed) {
+    const ArrivalIndex a = add(1, 15, 300, 10, 601); // an engine beyond the day's
+    int draws = 0;
+    drawArrivingEngine(s, a, [&draws](int) { return ++draws, 0; });
+    EXPECT_EQ(draws, 0);
+    EXPECT_GT(s.arrivals[a].late, 0); // the floor still holds
+    drawArrivingEngine(s, 0, drawing(0));
+    drawArrivingEngine(s, 599, drawing(0));
+    EXPECT_FALSE(bookReturningEngine(s, 3, 599, 0, drawing(0)));
+    EXPECT_FALSE(bookReturningEngine(s, 400, a, 0, drawing(0)));
+    EXPECT_EQ(s.arrivals[a].loco, 300);
+    EXPECT_EQ(s.arrivals[a].loco2, 0);
+}
+
 TEST_F(ArrivingEngines, AnEngineBookedOntoItsLinesNextTrainHasItsConditionDrawnAgain) {
     const ArrivalIndex pending = add(21, 15, noEngine, 93);
     const ArrivalIndex laterOne = add(21, 15, noEngine, 93, 1000);

@@ -243,6 +243,45 @@ TEST_F(EngineServicing, APilotComingIntoARoadOrAtTheEndOfItsDutyIsToldSo) {
     EXPECT_EQ(s().locos[3].condition, conditionAvailable);
 }
 
+TEST_F(EngineServicing, ANeedThatComesWhileAPilotIsWateredOutlastsTheWatering) {
+    const LocationId road = at("DT1");
+    stand(road, 2, 1);
+    s().locos[1].condition = conditionNeedsWater;
+    WaterOrder(*game, road);
+    ASSERT_EQ(s().locos[1].watering, 1);
+    advanceEngines(*game);
+    s().lightEngineMoves[1] = {600, 17, 1, conditionNeedsCoal};
+    s().lightEngineCount = 1;
+    applyPilotNeeds(s(), services);
+    for (int t = 0; t < 20; ++t) advanceEngines(*game);
+    EXPECT_EQ(s().locos[1].condition, conditionNeedsCoal);
+    EXPECT_EQ(s().locos[1].watering, 0);
+    EXPECT_EQ(s().locos[1].workTime, 0);
+}
+
+TEST_F(EngineServicing, DamagedReferencesArePassedOver) {
+    s().lightEngineMoves[1] = {600, 17, 400, conditionNeedsCoal}; // beyond the engines of the day
+    s().lightEngineCount = 1;
+    applyPilotNeeds(s(), services);
+
+    const DepartureIndex d = ++s().departureCount;
+    s().departures[d] = Departure{};
+    s().departures[d].line = 16;
+    s().departures[d].time = 500;
+    s().departures[d].loco = 300;
+    s().departures[d].returnArrival = 599; // no such arrival today
+    s().watchList[1] = {d, 500};
+    s().watchList[2] = {0, 0};
+    s().watchList[3] = {550, 0};
+    s().watchCount = 3;
+    watchLightEngines(s(), services);
+    EXPECT_EQ(s().departures[d].state, departureGone);
+    s().departures[d].state = departureBuilt;
+    s().departures[d].time = 610;
+    watchLightEngines(s(), services);
+    EXPECT_EQ(said, (std::vector<std::string>{"Local light engine departure 10.10  due soon: "}));
+}
+
 class LightEngineWatch : public EngineServicing {
   protected:
     DepartureIndex watched(int line, int time, std::string_view code = "481A", LocoIndex loco = 0) {
