@@ -2,6 +2,7 @@
 
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 #include "world/ticks.h"
 
@@ -61,9 +62,10 @@ bool isPendingArrival(const GameState& state, ArrivalIndex arrival) {
 } // namespace
 
 void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand) {
+    if (!isArrival(state, arrival)) return;
     Arrival& a = state.arrivals[arrival];
     int lateness = a.late;
-    if (isRealEngine(a.loco)) {
+    if (isLoco(state, a.loco)) {
         Loco& engine = state.locos[a.loco];
         const int draw = rand(99);
         if (a.condCode != condNeedsCoal && a.condCode != condFacingFromLine && a.condCode != condNeedsWater &&
@@ -74,7 +76,7 @@ void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand
             conditionFromCode(a.condCode, draw, state.difficulty, lateness, rand);
         engine.condition = condition;
         engine.workTime = workTicksFor(condition, state.difficulty, rand);
-        if (isRealEngine(a.loco2)) {
+        if (isLoco(state, a.loco2)) {
             Loco& second = state.locos[a.loco2];
             second.facing = a.group < a.line ? 1 : 0;
             second.condition = conditionAvailable;
@@ -90,6 +92,7 @@ void drawArrivingEngine(GameState& state, ArrivalIndex arrival, const Draw& rand
 
 bool bookReturningEngine(GameState& state, LocoIndex engine, ArrivalIndex arrival, int minutesLate,
                          const Draw& rand) {
+    if (!isLoco(state, engine) || !isArrival(state, arrival)) return false;
     Arrival& a = state.arrivals[arrival];
     const int runningTime = arrivalRunningTime(a.line, a.group, a.trainType);
     if (a.late < runningTime + state.clock - a.time + 10) a.late = runningTime + state.clock - a.time + 10;

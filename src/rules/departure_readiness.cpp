@@ -75,4 +75,12 @@ bool departureReadyAt(const GameState& state, DepartureIndex departure, Location
            engineCanWork(state, p.locoAt[static_cast<std::size_t>(innerPlace(other))], departure);
 }
 
+bool checkDepartureReady(GameState& state, DepartureIndex departure, LocationId place) {
+    if (!validDeparture(state, departure) || state.departures[departure].state > departureFormed)
+        return false;
+    if (!departureReadyAt(state, departure, place)) return false;
+    state.departures[departure].state = departureReady;
+    return true;
+}
+
 } // namespace wm

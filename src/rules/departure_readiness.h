@@ -1,6 +1,6 @@
 #pragma once
 // Whether a departure counts as ready where it stands, and the questions about its direction and engine
-// that the screens and the command side share. Nothing here changes the game state.
+// that the screens and the command side share. Only the readiness check changes the game state.
 
 #include "world/capacities.h"
 
@@ -35,5 +35,9 @@ bool engineCanWork(const GameState& state, LocoIndex engine, DepartureIndex depa
 // end's coupling flag set, or an engine that can work it coupled at the inner place of the other end.
 // Stock that has not yet been formed into its departure (occupation state 3) is never ready here.
 bool departureReadyAt(const GameState& state, DepartureIndex departure, LocationId place);
+
+// The readiness check: a departure formed at the place (state 3 or below) that passes the tests above is
+// ready to go (state 4). True when it became ready now.
+bool checkDepartureReady(GameState& state, DepartureIndex departure, LocationId place);
 
 } // namespace wm

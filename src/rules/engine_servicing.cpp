@@ -1,10 +1,12 @@
 #include "rules/engine_servicing.h"
 
-#include "console/time_format.h"
+#include "rules/departure_readiness.h"
+#include "rules/train_words.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
 #include "world/loco_places.h"
 #include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 #include "world/service_places.h"
 #include "world/ticks.h"
@@ -38,7 +40,7 @@ void cancelChain(GameState& s, DepartureIndex departure) {
     for (int guard = 0; departure > 0 && guard <= departureCapacity; ++guard) {
         s.departures[departure].state = departureGone;
         const ArrivalIndex back = s.departures[departure].returnArrival;
-        if (back == 0) return;
+        if (!isArrival(s, back)) return;
         departure = throughDeparture(s, back);
     }
 }
@@ -47,7 +49,7 @@ void cancelChain(GameState& s, DepartureIndex departure) {
 void advanceEngineWork(GameState& s, const CompletionSink& report) {
     // One resync puts right every engine it can; doing it again in the same tick would change nothing.
     bool resynced = false;
-    for (int i = 1; i <= s.locoCount; ++i) {
+    for (int i = 1; i <= s.locoCount && i <= locoCapacity; ++i) {
         Loco& engine = s.locos[i];
         if (!resynced && engine.where >= 1 && engine.where <= placeCount &&
             s.locations[engine.where].busyTicks == 0 && !standsAt(s.locations[engine.where], i)) {
@@ -77,6 +79,14 @@ void advanceEngineWork(GameState& s, const CompletionSink& report) {
     }
 }
 
+void readyAfterWatering(GameState& s, LocationId place) {
+    if (place < 1 || place > placeCount) return;
+    const Location& l = s.locations[place];
+    if (l.kind != kindPlatform && l.kind != kindThroughRoad) return;
+    if (l.occState == occDeparture) checkDepartureReady(s, l.occupant, place);
+    if (l.occState2 == occDeparture) checkDepartureReady(s, l.occupant2, place);
+}
+
 void announceEngineWork(const GameState& s, GameServices& services, const Completion& done) {
     const std::string engine(s.locos[done.engine].number.view());
     if (done.what == Completed::engineCoaled)
@@ -93,17 +103,19 @@ void startCoaling(GameState& s, int engine, GameServices& services) {
 }
 
 void applyPilotNeeds(GameState& s, GameServices& services) {
-    for (int m = 1; m <= s.lightEngineCount; ++m) {
+    for (int m = 1; m <= s.lightEngineCount && m <= lightEngineMoveCapacity; ++m) {
         const LightEngineMove& move = s.lightEngineMoves[m];
-        if (move.time != s.clock || move.loco <= 0 || move.loco == noEngine) continue;
+        if (move.time != s.clock || !isLoco(s, move.loco)) continue;
         Loco& engine = s.locos[move.loco];
         const bool approaching = engine.where > placeCount && engine.where <= 2 * placeCount;
         const int place = approaching ? engine.where - secondBerthOffset : engine.where;
         if (place < 1 || place >= placeCount || s.locations[place].group != move.line) continue;
         if (engine.condition >= move.flag) continue;
         engine.condition = move.flag;
-        if (move.flag == conditionNeedsServicing)
-            engine.workTime = 360 + ticksPerMinute * services.rand(6 * s.difficulty);
+        // The new need stops any watering under way, whose end would otherwise make the engine available.
+        engine.watering = 0;
+        engine.workTime =
+            move.flag == conditionNeedsServicing ? 360 + ticksPerMinute * services.rand(6 * s.difficulty) : 0;
         static const char* const needs[] = {"", " needs water", " needs coal", " end of duty"};
         services.notice("Engine " + std::string(engine.number.view()) +
                         (approaching ? " approaching " : " at ") + placeCode(s, place) +
@@ -115,29 +127,32 @@ void applyPilotNeeds(GameState& s, GameServices& services) {
 
 void watchLightEngines(GameState& s, GameServices& services) {
     if (s.clock % 10 != 0) return;
-    for (int w = 1; w <= s.watchCount; ++w) {
+    for (int w = 1; w <= s.watchCount && w <= watchListCapacity; ++w) {
         const DepartureIndex d = s.watchList[w].departure;
+        if (!isDeparture(s, d)) continue;
         Departure& departure = s.departures[d];
         if (departure.state >= departureOnWayOut || departure.code.view().ends_with('$')) continue;
-        const std::string when = FormatTime(departure.time) + " " + std::string(departure.destination.view());
+        const std::string when = trainWords(departure);
         if (isLocalLine(departure.line)) {
             if (departure.time + 15 < s.clock) {
                 cancelChain(s, d);
             } else if (departure.time - 15 < s.clock) {
                 std::string booked;
-                if (departure.loco > 0 && departure.loco != noEngine) {
+                if (isLoco(s, departure.loco)) {
                     const Loco& engine = s.locos[departure.loco];
                     booked = std::string(engine.shed.view()) + std::string(locoClass(engine.classIndex).name);
                 }
                 services.cue(cueSoon);
                 services.notice("Local light engine departure " + when + " due soon: " + booked);
             }
-        } else if (departure.time < s.clock) {
-            services.cue(cueOverdue);
-            services.notice("Light engine departure " + when + " overdue");
-        } else if (departure.time - 15 < s.clock) {
-            services.cue(cueSoon);
-            services.notice("Light engine departure " + when + " due soon");
+        } else if (isMainLine(departure.line)) {
+            if (departure.time < s.clock) {
+                services.cue(cueOverdue);
+                services.notice("Light engine departure " + when + " overdue");
+            } else if (departure.time - 15 < s.clock) {
+                services.cue(cueSoon);
+                services.notice("Light engine departure " + when + " due soon");
+            }
         }
     }
 }

@@ -11,6 +11,9 @@ struct GameState;
 /// Once per tick: every engine's work runs down where the work can go on, and finished work is reported.
 void advanceEngineWork(GameState& state, const CompletionSink& report);
 
+/// An engine watered on a platform or loop may be all a departure formed there was waiting for.
+void readyAfterWatering(GameState& state, LocationId place);
+
 /// The message line's word on finished coaling or servicing; other records say nothing.
 void announceEngineWork(const GameState& state, GameServices& services, const Completion& done);
 

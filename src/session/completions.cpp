@@ -81,6 +81,9 @@ void reactToCompletion(Game& g, const Completion& done) {
         ResetSpeedUp(g);
         settleTrainAtStand(g.state, g.console, g.services, done.place);
         break;
+    case Completed::engineWatered:
+        readyAfterWatering(g.state, done.place);
+        break;
     case Completed::engineCoaled:
     case Completed::engineServiced:
         announceEngineWork(g.state, g.services, done);
@@ -97,7 +100,6 @@ void reactToCompletion(Game& g, const Completion& done) {
     case Completed::enginesPlaced:
     case Completed::workDone:
     case Completed::passedThrough:
-    case Completed::engineWatered:
         break;
     }
 }

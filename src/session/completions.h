@@ -1,6 +1,7 @@
 #pragma once
 // The one place where the game reacts to what a tick completed: the approach queues move on, engines are
-// booked back, a train at a stand settles, coaling starts and finished work is announced.
+// booked back, a train at a stand settles, coaling starts, a watered engine may let its departure be ready
+// and finished work is announced.
 
 #include "world/completion.h"
 

@@ -4,6 +4,10 @@
 
 namespace wm {
 
+bool isLoco(const GameState& s, int engine) {
+    return engine >= 1 && engine <= s.locoCount && engine <= locoCapacity;
+}
+
 bool isArrival(const GameState& s, int arrival) {
     return arrival >= 1 && arrival <= s.arrivalCount && arrival <= arrivalCapacity;
 }

@@ -8,6 +8,7 @@ namespace wm {
 
 struct GameState;
 
+bool isLoco(const GameState& state, int engine);
 bool isArrival(const GameState& state, int arrival);
 bool isDeparture(const GameState& state, int departure);
 bool isPortion(const GameState& state, int portion);

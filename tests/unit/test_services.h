@@ -12,6 +12,7 @@ struct TestServices : GameServices {
     std::function<int(int)> chance = [](int) { return 0; };
     /// Errors and notices alike.
     std::function<void(std::string_view)> onMessage = [](std::string_view) {};
+    std::function<void(int)> onCue = [](int) {};
 
     TestServices() = default;
     TestServices(std::function<int(int)> c, std::function<void(std::string_view)> m)
@@ -22,7 +23,7 @@ struct TestServices : GameServices {
     void notice(std::string_view message) override { onMessage(message); }
     void bonus(std::string_view message) override { onMessage(message); }
     bool askYesNo(std::string_view) override { return true; }
-    void cue(int) override {}
+    void cue(int cue) override { onCue(cue); }
 };
 
 } // namespace wm
