@@ -6,13 +6,9 @@
 
 namespace wm {
 
-bool releaseArrivalStock(GameState& s, LocationId place) {
-    if (!isPlace(place)) return false;
+void standArrivalRake(GameState& s, ArrivalIndex arrival, LocationId place) {
+    const PortionIndex first = s.arrivals[arrival].firstPortion;
     Location& l = s.locations[place];
-    if (l.occState != occArrival || !isArrival(s, l.occupant) || l.busyTicks > 0) return false;
-    if (l.endFlag[lowEnd] || l.endFlag[highEnd]) return false;
-    const PortionIndex first = s.arrivals[l.occupant].firstPortion;
-    if (!isPortion(s, first)) return false;
     l.occState = occStock;
     l.occupant = first;
     setRakeLocation(s, first, place);
@@ -23,6 +19,15 @@ bool releaseArrivalStock(GameState& s, LocationId place) {
         if (portion.portionState != portionOnTrain) continue;
         portion.portionState = portion.traffic != 0 ? portionDetached : portionStanding;
     }
+}
+
+bool releaseArrivalStock(GameState& s, LocationId place) {
+    if (!isPlace(place)) return false;
+    const Location& l = s.locations[place];
+    if (l.occState != occArrival || !isArrival(s, l.occupant) || l.busyTicks > 0) return false;
+    if (l.endFlag[lowEnd] || l.endFlag[highEnd]) return false;
+    if (!isPortion(s, s.arrivals[l.occupant].firstPortion)) return false;
+    standArrivalRake(s, l.occupant, place);
     return true;
 }
 

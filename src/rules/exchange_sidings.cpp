@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/arrival_release.h"
 #include "rules/score_events.h"
 #include "world/exchange_lines.h"
 #include "world/game_state.h"
@@ -90,15 +91,7 @@ void bringOut(GameState& s, GameServices& services, const ExchangeSiding& siding
         return;
     }
     if (isPortion(s, a.firstPortion)) {
-        l.occState = occStock;
-        l.occupant = a.firstPortion;
-        setRakeLocation(s, a.firstPortion, out);
-        int guard = 0;
-        for (PortionIndex p = a.firstPortion; isPortion(s, p) && guard < portionCapacity;
-             p = s.portions[p].next, ++guard) {
-            Portion& portion = s.portions[p];
-            portion.portionState = isTraffic(s, portion.traffic) ? portionDetached : portionStanding;
-        }
+        standArrivalRake(s, trip, out);
         services.notice(lineName + " outward traffic has arrived in " + code);
     }
     report({Completed::outwardTrafficPlaced, out, trip});
