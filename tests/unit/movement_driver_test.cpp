@@ -8,7 +8,7 @@
 #include <fstream>
 #include <regex>
 
-#include "drive/driver.h"
+#include "script_play_fixture.h"
 #include "session/game.h"
 #include "world/location_table.h"
 #include "world/loco_places.h"
@@ -16,44 +16,7 @@
 namespace wm {
 namespace {
 
-namespace fs = std::filesystem;
-
-class MovementDriver : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        out = fs::temp_directory_path() / ("wm58-moves-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(out);
-    }
-    void TearDown() override { fs::remove_all(out); }
-
-    void play(const std::string& name) {
-        std::ifstream in(fs::path(WENDMOOR_TESTS_DIR) / "scripts" / name);
-        std::vector<std::string> script;
-        for (std::string line; std::getline(in, line);) {
-            for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
-                line.replace(at, 5, out.string());
-            script.push_back(line);
-        }
-        std::string error;
-        ASSERT_EQ(driver.run(name, script, error), 0) << error;
-    }
-    std::string screenRow(const std::string& file, int row) {
-        std::ifstream in(out / file);
-        std::string line;
-        for (int i = 0; i < row && std::getline(in, line);) ++i;
-        return line;
-    }
-    std::string contents(const std::string& name) {
-        std::ifstream in(out / name);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
-    GameState& s() { return driver.game().state; }
-    LocationId place(std::string_view code) { return findPlaceByCode(s(), code); }
-
-    fs::path out;
-    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
-};
+using MovementDriver = ScriptPlay;
 
 TEST_F(MovementDriver, AnArrivalIsSignalledInAndReceivedInAPlatformOfItsGroup) {
     play("arrival_to_platform.txt");
