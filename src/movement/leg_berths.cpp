@@ -114,8 +114,13 @@ void leaveBehind(GameState& s, LocationId from, const MovingThing& taken, const 
                  int formerBusyTicks) {
     const LocationId berthId = incomingBerth(from);
     clearLocation(s, berthId);
-    // A place the train only passes through was clear before it came.
-    if (taken.source != from) return;
+    // A place the train only passes through was clear before it came; until it has gone by, the berth
+    // still names the train so that the screen shows a train passing, not a light engine.
+    if (taken.source != from) {
+        s.locations[berthId].occState = static_cast<OccState>(taken.occState);
+        s.locations[berthId].occupant = taken.occupant;
+        return;
+    }
     keepContentsInBerth(s, from);
     Location& stays = s.locations[berthId];
     removeEngines(stays, gone);

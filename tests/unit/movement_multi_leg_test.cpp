@@ -47,7 +47,8 @@ TEST_F(MultiLegMove, AnArrivalSignalledInPassesTwoRunningLinesAndComesToAStandIn
     EXPECT_EQ(berthOf(94).occupant, a);
     EXPECT_EQ(berthOf(94).locoAt[3], 1);
     EXPECT_EQ(s().locos[1].where, incomingBerth(94));
-    EXPECT_EQ(berthOf(57).occupant, 0) << "the next leg has taken the train on";
+    EXPECT_EQ(berthOf(57).occupant, a) << "the train is shown passing";
+    EXPECT_EQ(berthOf(57).locoAt, (std::array<LocoIndex, 5>{})) << "the next leg has taken the engine on";
     // Each leg starts when the train reaches its start.
     EXPECT_EQ(at(51).busyTicks, 6);
     EXPECT_EQ(at(57).busyTicks, 7);
