@@ -67,14 +67,25 @@ TEST_P(HostParity, TheScriptGivesTheSameFilesOnBothHosts) {
     fs::create_directories(headlessOut);
     fs::create_directories(windowOut);
 
+    // Each run starts in a folder of its own, where the game writes its score log.
+    const fs::path started = fs::current_path();
     std::string error;
+    int status = 0;
     {
+        fs::create_directories(root / "headless-run");
+        fs::current_path(root / "headless-run");
         wm::Driver headless(WENDMOOR_BUILD_DIR "/", 1958);
-        ASSERT_EQ(headless.run(GetParam(), scriptLines(script, headlessOut), error), 0) << error;
+        status = headless.run(GetParam(), scriptLines(script, headlessOut), error);
+        fs::current_path(started);
+        ASSERT_EQ(status, 0) << error;
     }
     {
+        fs::create_directories(root / "window-run");
+        fs::current_path(root / "window-run");
         wm::Driver window(wm::makeWindowTarget(), 1958);
-        ASSERT_EQ(window.run(GetParam(), scriptLines(script, windowOut), error), 0) << error;
+        status = window.run(GetParam(), scriptLines(script, windowOut), error);
+        fs::current_path(started);
+        ASSERT_EQ(status, 0) << error;
     }
     const auto a = outputs(headlessOut), b = outputs(windowOut);
     ASSERT_FALSE(a.empty()) << "the script wrote nothing to compare";

@@ -36,8 +36,14 @@ class ScriptPlay : public ::testing::Test {
                 line.replace(at, 5, out.string());
             script.push_back(line);
         }
+        // The game writes its score log where it was started: each test in a folder of its own, so that
+        // tests run side by side do not write one file.
+        const std::filesystem::path started = std::filesystem::current_path();
+        std::filesystem::current_path(out);
         std::string error;
-        ASSERT_EQ(driver.run(name, script, error), 0) << error;
+        const int status = driver.run(name, script, error);
+        std::filesystem::current_path(started);
+        ASSERT_EQ(status, 0) << error;
     }
     std::string screenRow(const std::string& file, int row) {
         std::ifstream in(out / file);
