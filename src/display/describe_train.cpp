@@ -41,10 +41,6 @@ std::string minutesText(int minutes) {
     return std::to_string(minutes) + " minute" + (minutes > 1 ? "s" : "");
 }
 
-std::string priorityText(const Departure& d) {
-    return std::string(d.trainType == fastFreightType ? "high " : "low ") + "priority traffic";
-}
-
 std::string viaText(const Departure& d) {
     return isMainLine(d.line) ? " via " + std::string(routeCode(d.line)) : "";
 }
@@ -62,6 +58,10 @@ void addTypeAndPilot(ColouredText& out, const Departure& d) {
 }
 
 } // namespace
+
+std::string PriorityTrafficText(const Departure& d) {
+    return std::string(d.trainType == fastFreightType ? "high " : "low ") + "priority traffic";
+}
 
 DepartureIndex lastOfChain(const GameState& state, DepartureIndex departure) {
     if (!validDeparture(state, departure)) return departure;
@@ -109,7 +109,7 @@ std::string DescribePortion(const GameState& state, PortionIndex portion) {
     }
     if (!hasDeparture) return out.empty() ? std::string(trafficTypeName(0)) : out;
     const Departure& d = state.departures[p.departure];
-    if (isPseudoDeparture(d)) return out + priorityText(d) + " to " + d.destination.str();
+    if (isPseudoDeparture(d)) return out + PriorityTrafficText(d) + " to " + d.destination.str();
     if (partOf(d)) out += "part of ";
     const Departure& last = state.departures[lastOfChain(state, p.departure)];
     out += FormatTime(d.time) + " " + groupName(d.group) + " to " + last.destination.str() + viaText(d) +
@@ -132,7 +132,7 @@ ColouredText DescribeDeparture(const GameState& state, DepartureIndex departure)
     if (!validDeparture(state, departure)) return out;
     const Departure& d = state.departures[departure];
     if (isPseudoDeparture(d)) {
-        out += priorityText(d);
+        out += PriorityTrafficText(d);
         return out;
     }
     if (partOf(d)) out += "Part of ";

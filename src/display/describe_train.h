@@ -10,6 +10,10 @@
 namespace wm {
 
 struct GameState;
+struct Departure;
+
+// "high priority traffic" or "low priority traffic": stock for a departure that does not run today.
+std::string PriorityTrafficText(const Departure& departure);
 
 // The last service of a departure's chain: while the departure leaves by a local line and its engine's
 // return arrival forms a departure running the same way, that departure follows on. The departure itself

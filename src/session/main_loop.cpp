@@ -153,10 +153,6 @@ void SetUpNewGame(Game& g) {
     buildWatchList(s);
 }
 
-void WriteTimetableFile(Game& g, const std::string&) {
-    g.host.messageBox(BoxKind::Warning, "The working timetable file cannot be written in this version", 0);
-}
-
 void EnableWaitingMenus(Game& g, bool enabled) {
     for (Widget w :
          {Widget::Quit1, Widget::Pause1, Widget::Options1, Widget::Save1, Widget::SaveAs1, Widget::Restart1})

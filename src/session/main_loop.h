@@ -18,8 +18,6 @@ void loadAllDataTables();
 bool BuildDayIndependentTables(Game& game);
 /// Builds the chosen day's tables and starting position.
 void SetUpNewGame(Game& game);
-/// Writes the day's working timetable to a file.
-void WriteTimetableFile(Game& game, const std::string& path);
 
 /// Runs one game from its first draw to the end of the session, then ends the application.
 void MainLoop(Game& game);

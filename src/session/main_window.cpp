@@ -7,6 +7,7 @@
 #include "session/help_contexts.h"
 #include "session/main_loop.h"
 #include "session/saved_games.h"
+#include "session/wtt_file.h"
 
 namespace wm {
 
@@ -51,7 +52,7 @@ FileDialogOptions TForm1::timetableSaveDialog(const std::string& folder) {
     return {"Create a WTT file", "txt", "WM58WTT", "WTT files|*.txt|All|*.*", folder, false};
 }
 
-std::string TForm1::folderOf(const std::string& path) const {
+std::string TForm1::folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
@@ -290,12 +291,7 @@ void TForm1::NewClick() {
     ApplyGameChoice(g.state, choice);
     g.state.clock = g.state.shiftStart;
     SetUpNewGame(g);
-    const auto wtt = g.host.saveFileDialog(timetableSaveDialog(g.text.workingFolder));
-    if (wtt) {
-        g.text.workingFolder = folderOf(*wtt);
-        g.host.setSettingsFolder(g.text.workingFolder);
-        WriteTimetableFile(g, *wtt);
-    }
+    CreateWttFile(g);
     g.state.clock = g.state.shiftStart;
     startGame();
 }

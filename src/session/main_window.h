@@ -52,10 +52,11 @@ class TForm1 : public WindowEvents {
     static FileDialogOptions savedGameOpenDialog(const std::string& folder);
     static FileDialogOptions savedGameSaveDialog(const std::string& folder);
     static FileDialogOptions timetableSaveDialog(const std::string& folder);
+    /// The folder part of a chosen file's path, with its trailing '/'.
+    static std::string folderOf(const std::string& path);
 
   private:
     void startGame();
-    std::string folderOf(const std::string& path) const;
 
     Game& game_;
 };

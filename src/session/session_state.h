@@ -46,6 +46,7 @@ struct SessionText {
     std::string programPrefix = "WM58";
     std::string savedGameName; // at most 255 characters
     std::string workingFolder; // at most 63 characters
+    std::string wttFileName;   // the timetable file last written; at most 255 characters
     std::string executableFolder;
     std::string executableDate; // at most 12 characters
 };

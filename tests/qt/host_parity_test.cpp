@@ -29,7 +29,7 @@ std::vector<std::string> scriptLines(const fs::path& script, const fs::path& out
 }
 
 /// The files a run wrote, by name. The font size is left out of the state: it follows the screen the
-/// window opens on.
+/// window opens on. A file that names where it was written names the folder as the script does.
 std::map<std::string, std::string> outputs(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -39,6 +39,9 @@ std::map<std::string, std::string> outputs(const fs::path& folder) {
         std::string content = text.str();
         if (entry.path().extension() == ".json")
             content = std::regex_replace(content, std::regex("\"fontSize\":[0-9]+,"), "");
+        for (auto at = content.find(folder.string()); at != std::string::npos;
+             at = content.find(folder.string(), at))
+            content.replace(at, folder.string().size(), "%OUT%");
         files[entry.path().filename().string()] = content;
     }
     return files;
