@@ -46,9 +46,11 @@ void ReportScreen(Game& g, bool final) {
     writePrompt(c);
     for (;;) {
         ClearClick(g.input);
+        g.input.pagingKey = 0;
         WaitForClickOrKey(g.host, g.input);
         const bool quit = g.input.commandPending && g.input.commandCode == CmdQuit;
-        if (quit || !g.input.clicked || g.input.quitWhileOver) break;
+        // A paging key arrives as a click on the last cell clicked: it is a key, and ends the report.
+        if (quit || !g.input.clicked || g.input.pagingKey != 0 || g.input.quitWhileOver) break;
         g.input.clicked = false;
         // The list is taken afresh: nothing moves while the report waits, but a repaint may have redrawn it.
         const LocoIndex engine =

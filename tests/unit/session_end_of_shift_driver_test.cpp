@@ -96,20 +96,30 @@ TEST_F(EndOfShiftDriver, AWholeUnattendedWeekdayEndsWithItsPenaltiesTheReportAnd
 }
 
 TEST_F(EndOfShiftDriver, AnEarlyQuitIsRatedOnTheAdjustedScoreAndItsClosingPenaltiesAreNotLogged) {
+    const fs::path log = game().console.scoreLog().fileName();
+    fs::remove(log);
     play(
-        {"answer options:log=1", "menu Options1", "new-game 25 Weekday", "ticks 180", "answer yes", "key Q"});
+        {"answer options:log=1", "menu Options1", "new-game 25 Weekday", "ticks 360", "answer yes", "key Q"});
     ASSERT_TRUE(game().flags.gameOver);
+    const auto errors = messagesOfKind("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "You lose 14 points for late departure of  1.27 to Larkhampton");
     const auto ends = messagesOfKind("end");
     ASSERT_EQ(ends.size(), 1u);
-    EXPECT_NE(ends[0].find("| Adjusted score was"), std::string::npos) << ends[0];
+    // -14 over 2 hours of a 1438-minute shift counts as -167, 75 % below the target of 220.
+    EXPECT_EQ(ends[0],
+              "Wendmoor Summer 1958 |Your rating is appalling! You're fired! |Actual score was  -14 points "
+              "| Adjusted score was   0% of target");
     EXPECT_FALSE(game().console.options().scoreLogging);
-    EXPECT_NE(row(5).find("Report at  1.01 - Engines in the Wendmoor area"), std::string::npos) << row(5);
+    EXPECT_FALSE(fs::exists(log)) << "the closing penalty was logged";
+    EXPECT_NE(row(5).find("Report at  2.01 - Engines in the Wendmoor area"), std::string::npos) << row(5);
 }
 
 TEST_F(EndOfShiftDriver, ReportDuringPlayTellsWhereAClickedEngineIsAndAClickBesideOrAKeyGoesBack) {
     play({"new-game 25 Weekday", "ticks 6", "key R", "screen %OUT%/report.txt", "state %OUT%/report.json",
           "click 3 7", "state %OUT%/after-box.json", "click 95 7", "state %OUT%/after-click.json", "key R",
-          "key ESC", "screen %OUT%/after-key.txt"});
+          "click 3 7", "key PGDN", "state %OUT%/after-paging.json", "key R", "key ESC",
+          "screen %OUT%/after-key.txt"});
     EXPECT_NE(fileRow("report.txt", 5).find("Report at  0.03 - Engines in the Wendmoor area"),
               std::string::npos)
         << fileRow("report.txt", 5);
@@ -119,13 +129,15 @@ TEST_F(EndOfShiftDriver, ReportDuringPlayTellsWhereAClickedEngineIsAndAClickBesi
     ASSERT_NE(firstEntry, std::string(18, ' '));
 
     // The click on the first engine: one box, with the information window's help context.
-    ASSERT_EQ(driver.host().boxes().size(), 1u);
+    ASSERT_GE(driver.host().boxes().size(), 1u);
     const RecordedBox& box = driver.host().boxes().front();
     EXPECT_EQ(box.helpContext, 211);
     EXPECT_EQ(box.text.rfind("Loco location \r\n" + firstEntry.substr(1, 5), 0), 0u) << box.text;
     EXPECT_EQ(jsonNumber("after-box.json", "displayMode"), 3) << "the report stays after the box";
     // A click beside the grid, and a key, end the report without a box.
     EXPECT_EQ(jsonNumber("after-click.json", "displayMode"), 0);
+    EXPECT_EQ(driver.host().boxes().size(), 2u) << "a paging key is not a second click on the engine";
+    EXPECT_EQ(jsonNumber("after-paging.json", "displayMode"), 0);
     EXPECT_EQ(fileRow("after-key.txt", 5).find("Report at"), std::string::npos);
     EXPECT_EQ(game().display.displayMode, 0);
     EXPECT_TRUE(game().flags.gameRunning);
