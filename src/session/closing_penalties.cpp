@@ -31,6 +31,8 @@ void ChargeHeldArrivals(GameState& s, Console& console) {
         const ArrivalIndex next = l.nextPassenger;
         if (!isArrival(s, next) || l.waitCount == 0) continue;
         const Arrival& a = s.arrivals[next];
+        // Lines without an approach keep their starting pointer, which names another line's train.
+        if (a.line != line) continue;
         int held = l.waitCount / 2 - std::abs(a.late) - delayTolerance(s.difficulty);
         if (isParcelsMilkOrStock(a.trainType)) held -= heldParcelsGrace;
         const bool overdue = a.time - approachTime(a.group, a.line, a.trainType) < s.clock;

@@ -57,6 +57,10 @@ TEST_F(ClosingPenalties, AHeldPassengerTrainCostsHalfItsWaitBeyondItsLatenessAnd
 TEST_F(ClosingPenalties, NothingIsChargedForATrainNeverHeldNotYetDueOrWithinItsGrace) {
     held(0);
     EXPECT_EQ(closeHeld(), "");
+    s().lines[12].nextPassenger = held(10); // a line without an approach points at line 2's train
+    s().lines[12].waitCount = 10;
+    s().lines[2].waitCount = 0;
+    EXPECT_EQ(closeHeld(), "");
     held(10, 5); // parcels have five minutes more
     EXPECT_EQ(closeHeld(), "");
     held(12, 6);
