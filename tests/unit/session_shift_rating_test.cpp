@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+#include <string>
+
 #include "session/shift_rating.h"
 
 namespace wm {
@@ -19,6 +23,10 @@ struct Case {
     const char* words;
     const char* perCent;
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ShiftRatingCases : public ::testing::TestWithParam<Case> {};
 
@@ -59,7 +67,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"fired at -20", -20, 100, End, -20, "appalling! You're fired!", " Score was   0% of target"},
         Case{"fired far below", -900, 100, End, -900, "appalling! You're fired!",
              " Score was   0% of target"},
-        Case{"no target", 5, 0, End, 100, "outstanding!!", " Score was 100% of target"}));
+        Case{"no target", 5, 0, End, 100, "outstanding!!", " Score was 100% of target"}),
+    [](const ::testing::TestParamInfo<Case>& info) {
+        std::string name = info.param.what;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return name;
+    });
 
 TEST(ShiftRating, AnEarlyQuitAfterAnHourIsScaledToTheWholeShift) {
     // 1438 * 200 div 120 = 2396; 20 * 2396 div 200 = 239 points over the shift.
