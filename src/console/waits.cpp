@@ -14,7 +14,8 @@ void WaitForClickOrKey(Host& host, InputState& input) {
     do {
         host.processEvents(true);
         host.sleepMs(100);
-    } while (!input.clicked && !input.quitWhileOver && !input.keyPressed);
+    } while (!input.clicked && !input.quitWhileOver && !input.keyPressed &&
+             !(input.commandPending && input.commandCode == CmdQuit));
     if (input.keyPressed) {
         input.clickColumn = KeyClickColumn;
         input.clickRow = KeyClickRow;

@@ -183,6 +183,9 @@ class Host {
     virtual GameChoice selectGameDialog(std::string_view simulationName) = 0;
     /// The options dialog; true when closed with OK (values then hold the player's choice).
     virtual bool optionsDialog(OptionValues& values) = 0;
+    /// The end-of-session dialog with its four labels; returns once it is closed.
+    virtual void endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                                    std::string_view pointScore, std::string_view perCent) = 0;
 
     // --- sound, help, font, files ---
     /// Plays a wave file from the executable's folder; `wait` returns only when it has finished.

@@ -14,8 +14,8 @@ namespace wm {
 
 namespace {
 constexpr int runningOnMinutes = 10;
+} // namespace
 
-/// Minutes a train of the type may be late before anyone minds.
 int arrivalGrace(int trainType) {
     switch (trainType) {
     case 5:
@@ -34,7 +34,6 @@ int arrivalGrace(int trainType) {
         return 0;
     }
 }
-} // namespace
 
 int countedArrivalDelay(const GameState& s, ArrivalIndex arrival) {
     if (!isArrival(s, arrival)) return 0;

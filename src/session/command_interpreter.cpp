@@ -8,6 +8,7 @@
 #include "movement/route_move.h"
 #include "movement/validate_move.h"
 #include "session/ask_location.h"
+#include "session/end_of_shift.h"
 #include "session/from_description.h"
 #include "session/game.h"
 #include "session/layout_screens.h"
@@ -221,10 +222,14 @@ void MenuCommand(Game& g, int code) {
     switch (code) {
     case CmdDeparturesBoard:
     case CmdArrivalsBoard:
-    case CmdReport:
     case CmdRecentMessages:
-        g.host.messageBox(BoxKind::Information,
-                          "The boards, the report and the messages window are not in this version", 0);
+        g.host.messageBox(BoxKind::Information, "The boards and the messages window are not in this version",
+                          0);
+        break;
+    case CmdReport:
+        ReportScreen(g, false);
+        // Closing the window while the report is up asks to quit as it would over a layout screen.
+        if (g.input.commandPending && g.input.commandCode == CmdQuit) MenuCommand(g, CmdQuit);
         break;
     case CmdDetails:
         if (g.display.helpContext != 0) g.host.openHelp(g.display.helpContext);

@@ -14,6 +14,7 @@
 #include "session/approach_queues.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
+#include "session/end_of_shift.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
 #include "session/layout_screens.h"
@@ -213,6 +214,9 @@ void PaintCurrentDisplay(Game& g) {
         // The top panel was refreshed above, for every display mode.
         DrawScreen(screenContext(g), g.display.currentScreen);
         c.RedrawBottomLines();
+    } else if (g.display.displayMode == 3) {
+        DrawReportScreen(g);
+        c.RedrawBottomLines();
     }
 }
 
@@ -367,6 +371,7 @@ void MainLoop(Game& g) {
                     g.host.setEnabled(w, false);
                 c.options().speed = g.clock.speedIndex;
                 WriteSettings(g.host, c.options());
+                EndOfShift(g);
                 break;
             }
         }

@@ -137,8 +137,8 @@ TEST(GameDialogs, TheSelectGameDialogMapsItsButtonsToItemPositions) {
 }
 
 TEST(GameDialogs, TheEndOfSessionDialogNamesTheGameWhenItIsShown) {
-    wm::EndDialog dialog(nullptr, "Your rating is good.", "Actual score was  142 points",
-                         " Score was  71% of target");
+    wm::EndDialog dialog(nullptr, "Wendmoor Summer 1958", "Your rating is good.",
+                         "Actual score was  142 points", " Score was  71% of target");
     EXPECT_EQ(dialog.windowTitle(), "TAVO end of session");
     EXPECT_TRUE(dialog.SimName->text().isEmpty());
     saveShot(dialog, "end-dialog.png");

@@ -93,6 +93,9 @@ TEST(ProgramEnd, QuittingAGameAndAnsweringYesEndsTheProgramWithTheSettingsWritte
     bool sawQuestion = false;
     for (const QString& s : p.answerer.seen) sawQuestion = sawQuestion || s.contains("QMessageBox");
     EXPECT_TRUE(sawQuestion) << p.answerer.seen.join(", ").toStdString();
+    // The rating comes in the end-of-session dialog, closed with its OK button before the program ends.
+    EXPECT_TRUE(p.answerer.seen.join(", ").contains("TAVO end of session: wm::EndDialog"))
+        << p.answerer.seen.join(", ").toStdString();
     QFile::remove(settings);
     if (existed) {
         QFile restore(settings);

@@ -86,8 +86,13 @@ TEST_F(DriverTest, QuittingBeforeTheEndAsksAndNoGoesOnWithoutATick) {
     ASSERT_EQ(run({"new-game 5 Weekday", "ticks 2", "answer no", "key Q", "state %OUT%/after-no.json",
                    "answer yes", "key q", "messages %OUT%/messages.txt"}),
               0);
-    EXPECT_EQ(readFile(out / "messages.txt"), "question Do you really want to quit?\n"
-                                              "question Do you really want to quit?\n");
+    // Quitting in the first minutes rates the session at the first hour's floor.
+    EXPECT_EQ(
+        readFile(out / "messages.txt"),
+        "question Do you really want to quit?\n"
+        "question Do you really want to quit?\n"
+        "end Wendmoor Summer 1958 |Your rating is fair. |Actual score was    0 points | Adjusted score was  "
+        "50% of target\n");
     const std::string afterNo = readFile(out / "after-no.json");
     EXPECT_NE(afterNo.find("\"tickPhase\":1,"), std::string::npos); // still two ticks in
     EXPECT_NE(afterNo.find("\"gameRunning\":1,"), std::string::npos);

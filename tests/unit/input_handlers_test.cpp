@@ -213,6 +213,21 @@ TEST_F(InputTest, ClosingTheWindowAfterTheGameEndsTheWait) {
     EXPECT_FALSE(input().clicked);
 }
 
+TEST_F(InputTest, ClosingTheWindowDuringAGameEndsTheWaitWithTheQuitPending) {
+    game().flags.gameRunning = true;
+    game().flags.modalOpen = false;
+    during = [&] {
+        if (pumps == 2) {
+            EXPECT_FALSE(window().FormCloseQuery());
+        }
+    };
+    WaitForClickOrKey(game().host, input());
+    EXPECT_EQ(pumps, 2);
+    EXPECT_TRUE(input().commandPending);
+    EXPECT_EQ(input().commandCode, CmdQuit);
+    EXPECT_FALSE(input().clicked);
+}
+
 TEST_F(InputTest, AClickBeforeClearClickIsForgottenAndAnArrowBeforeTheWaitDoesNotEndIt) {
     window().FormMouseDown(false, 10, 100, 0, 0);
     window().FormKeyDown(KeyCode::Down, false);

@@ -98,12 +98,16 @@ class HeadlessHost : public Host {
     std::optional<std::string> saveFileDialog(const FileDialogOptions& options) override;
     GameChoice selectGameDialog(std::string_view simulationName) override;
     bool optionsDialog(OptionValues& values) override;
+    void endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                            std::string_view pointScore, std::string_view perCent) override {
+        runtime_.endOfSessionDialog(simulationName, rating, pointScore, perCent);
+    }
     void playSound(std::string_view fileName, bool wait) override;
     void openHelp(int context) override { runtime_.openHelp(context); }
     bool registerFont(const std::string& path) override;
     void unregisterFont() override { fontRegistered_ = false; }
     std::string executableFolder() override { return executableFolder_; }
-    std::string executableDate() override { return "07/12/2026"; }
+    std::string executableDate() override { return runtime_.executableDate(); }
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readSetting(std::string_view section, std::string_view key) override;
     void writeSetting(std::string_view section, std::string_view key, std::string_view value) override;

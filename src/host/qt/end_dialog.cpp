@@ -8,9 +8,9 @@
 
 namespace wm {
 
-EndDialog::EndDialog(QWidget* parent, const QString& rating, const QString& pointScore,
-                     const QString& perCent)
-    : QDialog(parent) {
+EndDialog::EndDialog(QWidget* parent, const QString& simulationName, const QString& rating,
+                     const QString& pointScore, const QString& perCent)
+    : QDialog(parent), simulationName_(simulationName) {
     setWindowTitle("TAVO end of session");
     setObjectName("TTAVOend");
     auto* layout = new QVBoxLayout(this);
@@ -41,7 +41,7 @@ EndDialog::EndDialog(QWidget* parent, const QString& rating, const QString& poin
 }
 
 void EndDialog::showEvent(QShowEvent* event) {
-    SimName->setText("Wendmoor Summer 1958");
+    SimName->setText(simulationName_);
     QDialog::showEvent(event);
 }
 

@@ -10,7 +10,8 @@ namespace wm {
 class EndDialog : public QDialog {
     Q_OBJECT
   public:
-    EndDialog(QWidget* parent, const QString& rating, const QString& pointScore, const QString& perCent);
+    EndDialog(QWidget* parent, const QString& simulationName, const QString& rating,
+              const QString& pointScore, const QString& perCent);
 
     QLabel* SimName = nullptr;
     QLabel* Rating = nullptr;
@@ -19,6 +20,9 @@ class EndDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    QString simulationName_;
 };
 
 } // namespace wm

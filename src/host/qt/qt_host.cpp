@@ -28,6 +28,7 @@
 #include <QThread>
 #include <QTime>
 
+#include "host/qt/end_dialog.h"
 #include "host/qt/help_window.h"
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
@@ -537,7 +538,15 @@ std::string QtHost::screenDump() const {
 }
 
 bool QtHost::savePicture(const std::string& path) {
-    return grab().save(QString::fromStdString(path), "PNG");
+    QPixmap shot = grab();
+    if (endDialog_ && endDialog_->isVisible()) {
+        // The dialog is a window of its own, centred over this one.
+        const QPixmap dialog = endDialog_->grab();
+        QPainter painter(&shot);
+        painter.drawPixmap((shot.width() - dialog.width()) / 2, (shot.height() - dialog.height()) / 2,
+                           dialog);
+    }
+    return shot.save(QString::fromStdString(path), "PNG");
 }
 
 void QtHost::messageShown(std::string_view kind, std::string_view text) {
@@ -620,6 +629,25 @@ bool QtHost::optionsDialog(OptionValues& values) {
     return true;
 }
 
+void QtHost::endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                                std::string_view pointScore, std::string_view perCent) {
+    auto dialog = std::make_unique<EndDialog>(this, fromUtf8(simulationName), latin1(rating),
+                                              latin1(pointScore), latin1(perCent));
+    if (script_) {
+        // The script answers it; what is recorded is what the dialog's own labels show.
+        dialog->show();
+        QCoreApplication::processEvents();
+        script_->endOfSessionDialog(dialog->SimName->text().toLatin1().toStdString(),
+                                    dialog->Rating->text().toLatin1().toStdString(),
+                                    dialog->PointScore->text().toLatin1().toStdString(),
+                                    dialog->PerCent->text().toLatin1().toStdString());
+        endDialog_ = std::move(dialog);
+        return;
+    }
+    dialog->exec();
+    focusWindow();
+}
+
 void QtHost::playSound(std::string_view fileName, bool wait) {
     if (script_) return script_->playSound(fileName);
     // A missing file or no audio device plays nothing and says nothing.
@@ -679,6 +707,7 @@ std::string QtHost::executableFolder() {
 }
 
 std::string QtHost::executableDate() {
+    if (script_) return script_->executableDate();
     const QFileInfo info(QCoreApplication::applicationFilePath());
     return info.lastModified().toString("dd/MM/yyyy").toStdString();
 }

@@ -26,6 +26,7 @@ class QSoundEffect;
 
 namespace wm {
 
+class EndDialog;
 class HelpWindow;
 class ScriptRuntime;
 class QtHost;
@@ -57,7 +58,8 @@ class QtHost : public QMainWindow, public Host {
     /// The cells the console has drawn, as the driver's screen file shows them.
     const CellGrid& cells() const { return grid_; }
     std::string screenDump() const;
-    /// The whole window, menu bar and top panel included; false when it cannot be written.
+    /// The whole window, menu bar and top panel included, with the end-of-session dialog over it once that
+    /// has been shown; false when it cannot be written.
     bool savePicture(const std::string& path);
     /// Lets a script play the window: its clock, timer, dialogs, boxes, sounds and settings are the script's,
     /// while drawing, widgets, menus and input events stay the window's own.
@@ -106,6 +108,8 @@ class QtHost : public QMainWindow, public Host {
     std::optional<std::string> saveFileDialog(const FileDialogOptions& options) override;
     GameChoice selectGameDialog(std::string_view simulationName) override;
     bool optionsDialog(OptionValues& values) override;
+    void endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                            std::string_view pointScore, std::string_view perCent) override;
     void playSound(std::string_view fileName, bool wait) override;
     void openHelp(int context) override;
     bool registerFont(const std::string& path) override;
@@ -162,6 +166,8 @@ class QtHost : public QMainWindow, public Host {
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     QSoundEffect* playing_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
+    /// Under a script, the end-of-session dialog stays up once answered, as the last thing shown.
+    std::unique_ptr<EndDialog> endDialog_;
     CellGrid grid_;
     ScriptRuntime* script_ = nullptr;
     std::vector<QEventLoop*> waits_; // the sleeps in progress, innermost last

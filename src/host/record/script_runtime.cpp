@@ -178,6 +178,17 @@ bool ScriptRuntime::optionsDialog(OptionValues& values) {
     return applyOptionsAnswer(std::string_view(*answer).substr(8), values);
 }
 
+void ScriptRuntime::endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                                       std::string_view pointScore, std::string_view perCent) {
+    std::string text(simulationName);
+    for (std::string_view label : {rating, pointScore, perCent}) {
+        text += "\r\n";
+        text += label;
+    }
+    record("end", text);
+    takeAnswer(isOkCancel);
+}
+
 std::optional<std::string> ScriptRuntime::popupActionMenu() {
     ++popupsOpened_;
     const auto answer = takeAnswer([](const std::string& a) { return a.rfind("menu:", 0) == 0; });

@@ -84,6 +84,9 @@ class ScriptRuntime {
     std::optional<std::string> saveFileDialog(const FileDialogOptions& options);
     GameChoice selectGameDialog();
     bool optionsDialog(OptionValues& values);
+    /// Records the dialog's labels, one a line, as the kind "end"; it takes an "ok" answer.
+    void endOfSessionDialog(std::string_view simulationName, std::string_view rating,
+                            std::string_view pointScore, std::string_view perCent);
     /// The item a queued "menu:ITEM" answer chose; nullopt when the menu is dismissed.
     std::optional<std::string> popupActionMenu();
     void playSound(std::string_view fileName) { sounds_.emplace_back(fileName); }
@@ -93,6 +96,8 @@ class ScriptRuntime {
     const std::map<std::string, std::string>& settings() const { return settings_; }
     void setSetting(const std::string& key, const std::string& value) { settings_[key] = value; }
     void openHelp(int context) { helpOpened_.push_back(context); }
+    /// The executable's date as a script sees it, so that what shows it is the same on both hosts.
+    std::string executableDate() const { return "07/12/2026"; }
 
   private:
     void record(std::string_view kind, std::string_view text);
