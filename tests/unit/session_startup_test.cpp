@@ -167,8 +167,10 @@ TEST(StartUp, AnExecutableFolderThatCannotBeWrittenSendsSavesAndScoreLogToTheUse
         dir.remove("bin");
         Driver driver(dir.folder("bin"), 1);
         driver.host().setUserDataFolder(user);
-        ASSERT_TRUE(driver.startUp()) << driver.host().messages().front();
+        std::string error;
+        ASSERT_EQ(driver.run("installed.script", {"new-game 5 Weekday", "menu Save1"}, error), 0) << error;
         EXPECT_EQ(driver.game().text.workingFolder, user);
+        EXPECT_EQ(driver.game().text.savedGameName, user + "WM58.sav");
         EXPECT_EQ(driver.game().console.scoreLog().fileName(), user + "WM58LOG.txt");
         EXPECT_TRUE(fs::is_directory(user));
     }
