@@ -6,4 +6,5 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
     g++ cmake ninja-build pkg-config \
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools \
     libgl-dev fontforge python3-fontforge fonts-dejavu-core \
-    googletest libgtest-dev libbenchmark-dev xvfb >/dev/null
+    googletest libgtest-dev libbenchmark-dev xvfb \
+    librsvg2-bin dpkg-dev desktop-file-utils appstream >/dev/null

@@ -188,7 +188,7 @@ class Host {
                                     std::string_view pointScore, std::string_view perCent) = 0;
 
     // --- sound, help, font, files ---
-    /// Plays a wave file from the executable's folder; `wait` returns only when it has finished.
+    /// Plays a wave file from the program's files folder; `wait` returns only when it has finished.
     virtual void playSound(std::string_view fileName, bool wait) = 0;
     virtual void openHelp(int context) = 0;
     /// Makes the font file usable by this program only; false when it cannot be used.
@@ -196,6 +196,12 @@ class Host {
     virtual void unregisterFont() = 0;
     /// Folder of the executable, with a trailing '/'.
     virtual std::string executableFolder() = 0;
+    /// Folder of the program's own files (font, help book, sound cues, data tables), with a trailing '/':
+    /// the executable's folder in a build, the share folder of an installed copy.
+    virtual std::string programFilesFolder() = 0;
+    /// The folder itself (with a trailing '/') when it can be written; otherwise the user's own data
+    /// folder for the program, made if missing, where an installed copy keeps its score log and saved games.
+    virtual std::string writableFolder(const std::string& folder) = 0;
     /// Modification date of the executable as text.
     virtual std::string executableDate() = 0;
     virtual bool fileExists(const std::string& path) = 0;

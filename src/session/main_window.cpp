@@ -8,12 +8,14 @@
 #include "session/main_loop.h"
 #include "session/saved_games.h"
 #include "session/wtt_file.h"
+#include "world/data_file.h"
 
 namespace wm {
 
 namespace {
 constexpr std::string_view HelpFileName = "WM58.qch";
 constexpr std::string_view FontFileName = "TAVO.TTF";
+constexpr std::string_view DataFolderName = "data";
 constexpr std::string_view WindowCaption = "Wendmoor Summer 1958";
 constexpr std::string_view ApplicationTitle = "Wendmoor, Summer 1958";
 constexpr std::size_t SavedGameNameLimit = 255;
@@ -60,8 +62,8 @@ std::string TForm1::folderOf(const std::string& path) {
 bool TForm1::FormCreate() {
     Host& host = game_.host;
     // Paths are kept whole: a folder cut to a fixed length would name some other place.
-    const std::string folder = host.executableFolder();
-    game_.text.executableFolder = folder;
+    game_.text.executableFolder = host.executableFolder();
+    const std::string folder = host.programFilesFolder();
     if (!host.fileExists(folder + std::string(HelpFileName))) {
         game_.console.FatalSetupError("Help file missing  " + folder + std::string(HelpFileName));
         host.terminate();
@@ -75,6 +77,7 @@ bool TForm1::FormCreate() {
     }
     // A font file that cannot be loaded shows up as a zero cell width when the console is sized.
     host.registerFont(fontPath);
+    setProgramDataFolder(folder + std::string(DataFolderName));
     host.setWindowTitle(WindowCaption, ApplicationTitle);
     game_.flags.fontChangeLock = false;
     game_.flags.firstActivation = true;
@@ -102,8 +105,13 @@ void TForm1::StartUpSetup() {
         return;
     }
     g.text.executableDate = cut(g.host.executableDate(), DateLimit);
-    g.text.workingFolder = g.text.executableFolder;
-    g.host.setSettingsFolder(g.text.workingFolder);
+    // An installed copy cannot write beside itself: its saved games and score log go to the user's data
+    // folder, its settings (which the host moves on its own) to the user's configuration folder.
+    g.text.workingFolder = g.host.writableFolder(g.text.executableFolder);
+    g.host.setSettingsFolder(g.text.executableFolder);
+    ScoreLog& log = g.console.scoreLog();
+    if (g.text.workingFolder != g.text.executableFolder)
+        log.setFileName(g.text.workingFolder + log.fileName());
 
     g.text.simulationName = std::string(WindowCaption);
     LayoutTopPanel(g);

@@ -4,10 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#ifndef WENDMOOR_DATA_DIR
-#error "WENDMOOR_DATA_DIR must name the data folder"
-#endif
-
 namespace wm {
 
 namespace {
@@ -15,6 +11,11 @@ constexpr std::size_t quotedLimit = 40;
 constexpr std::size_t messageLimit = 160; // whatever a message quotes, file:line stays in the fatal box
 
 std::string& dataFolder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string& programDataFolder() {
     static std::string folder;
     return folder;
 }
@@ -28,6 +29,11 @@ unsigned detail::dataGeneration() {
 
 void useDataFolder(std::string folder) {
     dataFolder() = std::move(folder);
+    dataFilesChanged();
+}
+
+void setProgramDataFolder(std::string folder) {
+    programDataFolder() = std::move(folder);
     dataFilesChanged();
 }
 
@@ -100,7 +106,7 @@ std::vector<DataRow> splitDataTable(std::string_view text, std::string_view sour
 }
 
 std::string dataFilePath(std::string_view name) {
-    const std::string& folder = dataFolder().empty() ? std::string(WENDMOOR_DATA_DIR) : dataFolder();
+    const std::string& folder = dataFolder().empty() ? programDataFolder() : dataFolder();
     return folder + "/" + std::string(name);
 }
 

@@ -31,7 +31,10 @@ std::string readDataFile(std::string_view name);
 // Full path of a file of the data folder.
 std::string dataFilePath(std::string_view name);
 
-// Tests point the game at a damaged copy of the data folder; empty means the installed one. The game
+// The data folder that stands with the program's other files; set when the program starts.
+void setProgramDataFolder(std::string folder);
+
+// Tests point the game at a damaged copy of the data folder; empty means the program's own. The game
 // itself never changes it.
 void useDataFolder(std::string folder);
 

@@ -118,4 +118,31 @@ TEST(SettingsFile, AFolderThatCannotBeWrittenSendsTheFileToTheUsersConfiguration
     EXPECT_FALSE(QDir(config.path() + "/no").exists());
 }
 
+TEST(WhereFilesGo, AFolderThatCannotBeWrittenGivesWayToTheUsersDataFolder) {
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    std::string chosen;
+    std::string kept;
+    {
+        wm::QtHost host;
+        chosen = host.writableFolder((data.path() + "/no/such/folder/").toStdString());
+        kept = host.writableFolder((data.path() + "/").toStdString());
+    }
+    if (saved.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", saved);
+    const QString user = QDir(data.path()).filePath(QCoreApplication::applicationName()) + "/";
+    EXPECT_EQ(chosen, user.toStdString());
+    EXPECT_TRUE(QDir(user).exists());
+    EXPECT_EQ(kept, (data.path() + "/").toStdString());
+}
+
+TEST(WhereFilesGo, TheProgramsFilesStandBesideItInTheBuildFolder) {
+    wm::QtHost host;
+    EXPECT_EQ(host.programFilesFolder(), host.executableFolder());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(host.programFilesFolder()) + "data/engines.txt"));
+}
+
 } // namespace

@@ -41,7 +41,7 @@ class DriveTarget {
     virtual bool picture(const std::string& path, std::string& why) = 0;
 };
 
-/// The headless host, with `executableFolder` where the game looks for its font and help file.
+/// The headless host, with `executableFolder` the driver's own; the game's files are found from there.
 std::unique_ptr<DriveTarget> makeHeadlessTarget(std::string executableFolder);
 
 } // namespace wm

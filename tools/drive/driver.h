@@ -14,7 +14,7 @@ namespace wm {
 
 class Driver : public ScriptFeeder {
   public:
-    /// On the headless host; `executableFolder` is where the game looks for its font and help file.
+    /// On the headless host; the game's font, help book and data are found from `executableFolder`.
     Driver(std::string executableFolder, unsigned seed);
     /// On the window a target stands for.
     Driver(std::unique_ptr<DriveTarget> target, unsigned seed);

@@ -2,11 +2,13 @@
 
 #include <map>
 
+#include "host/record/program_files.h"
 #include "session/main_window.h"
 
 namespace wm {
 
 HeadlessTarget::HeadlessTarget(std::string executableFolder) {
+    host_.setProgramFilesFolder(programFilesFolder(executableFolder));
     host_.setExecutableFolder(std::move(executableFolder));
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace wm {
 
 HeadlessHost::HeadlessHost() {
@@ -134,6 +136,20 @@ void HeadlessHost::playSound(std::string_view fileName, bool) {
 bool HeadlessHost::registerFont(const std::string& path) {
     fontRegistered_ = fileExists(path);
     return fontRegistered_;
+}
+
+std::string HeadlessHost::programFilesFolder() {
+    return programFilesFolder_.empty() ? executableFolder_ : programFilesFolder_;
+}
+
+std::string HeadlessHost::writableFolder(const std::string& folder) {
+    if (userDataFolder_.empty()) return folder;
+    std::error_code ignored;
+    if (!folder.empty() && std::filesystem::is_directory(folder, ignored) &&
+        ::access(folder.c_str(), W_OK) == 0)
+        return folder;
+    std::filesystem::create_directories(userDataFolder_, ignored);
+    return userDataFolder_;
 }
 
 bool HeadlessHost::fileExists(const std::string& path) {

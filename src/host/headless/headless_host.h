@@ -22,6 +22,11 @@ class HeadlessHost : public Host {
 
     // configuration
     void setExecutableFolder(std::string folder) { executableFolder_ = std::move(folder); }
+    /// Where the program's own files are; the executable's folder unless set.
+    void setProgramFilesFolder(std::string folder) { programFilesFolder_ = std::move(folder); }
+    /// The user's data folder that an unwritable folder falls back to; with none set, every folder counts
+    /// as writable.
+    void setUserDataFolder(std::string folder) { userDataFolder_ = std::move(folder); }
     void setScreenSize(ScreenSize size) { screen_ = size; }
     void setFontUsable(bool usable) { fontUsable_ = usable; }
     void setFeeder(ScriptFeeder* feeder) { runtime_.setFeeder(feeder); }
@@ -107,6 +112,8 @@ class HeadlessHost : public Host {
     bool registerFont(const std::string& path) override;
     void unregisterFont() override { fontRegistered_ = false; }
     std::string executableFolder() override { return executableFolder_; }
+    std::string programFilesFolder() override;
+    std::string writableFolder(const std::string& folder) override;
     std::string executableDate() override { return runtime_.executableDate(); }
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readSetting(std::string_view section, std::string_view key) override;
@@ -126,6 +133,8 @@ class HeadlessHost : public Host {
 
     WindowEvents* handler_ = nullptr;
     std::string executableFolder_;
+    std::string programFilesFolder_;
+    std::string userDataFolder_;
     std::string settingsFolder_;
     ScreenSize screen_{1920, 1080};
     ScreenSize client_{};

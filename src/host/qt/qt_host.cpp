@@ -27,11 +27,13 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTime>
+#include <iostream>
 
 #include "host/qt/end_dialog.h"
 #include "host/qt/help_window.h"
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
+#include "host/record/program_files.h"
 #include "host/record/script_runtime.h"
 
 namespace wm {
@@ -42,6 +44,11 @@ QString latin1(std::string_view text) {
 }
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+/// An installed copy's folders are usually read-only.
+bool folderWritable(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
 }
 QColor qcolour(Colour c) {
     return QColor(c.r, c.g, c.b);
@@ -559,6 +566,9 @@ void QtHost::messageBox(BoxKind kind, std::string_view text, int helpContext) {
     const QString body = latin1(text).replace("\r\n", "\n");
     switch (kind) {
     case BoxKind::Error:
+        // Also on the error stream, so that a start from a terminal or a desktop menu keeps what went wrong
+        // in its log even when nobody saw the box.
+        std::cerr << body.toStdString() << std::endl;
         QMessageBox::critical(this, title, body);
         break;
     case BoxKind::Warning:
@@ -652,7 +662,7 @@ void QtHost::playSound(std::string_view fileName, bool wait) {
     if (script_) return script_->playSound(fileName);
     // A missing file or no audio device plays nothing and says nothing.
     if (QMediaDevices::audioOutputs().isEmpty()) return;
-    const std::string path = executableFolder() + std::string(fileName);
+    const std::string path = programFilesFolder() + std::string(fileName);
     if (!QFileInfo::exists(QString::fromStdString(path))) return;
     std::unique_ptr<QSoundEffect>& effect = sounds_[path];
     if (!effect) {
@@ -685,7 +695,8 @@ std::vector<std::string> QtHost::soundsPlaying() const {
 
 void QtHost::openHelp(int context) {
     if (script_) return script_->openHelp(context);
-    if (!help_) help_ = std::make_unique<HelpWindow>(QString::fromStdString(executableFolder()) + "WM58.qch");
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(QString::fromStdString(programFilesFolder()) + "WM58.qch");
     help_->showContext(context);
 }
 
@@ -706,6 +717,17 @@ std::string QtHost::executableFolder() {
     return (QCoreApplication::applicationDirPath() + "/").toStdString();
 }
 
+std::string QtHost::programFilesFolder() {
+    return wm::programFilesFolder(executableFolder());
+}
+
+std::string QtHost::writableFolder(const std::string& folder) {
+    if (folderWritable(QString::fromStdString(folder))) return folder;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(user);
+    return (user + "/").toStdString();
+}
+
 std::string QtHost::executableDate() {
     if (script_) return script_->executableDate();
     const QFileInfo info(QCoreApplication::applicationFilePath());
@@ -719,8 +741,7 @@ bool QtHost::fileExists(const std::string& path) {
 void QtHost::setSettingsFolder(const std::string& folder) {
     QString chosen = QString::fromStdString(folder);
     // An install folder is often read-only; then the settings live in the user's configuration folder.
-    if (chosen.isEmpty() || !QFileInfo(chosen).isWritable())
-        chosen = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (!folderWritable(chosen)) chosen = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (chosen == settingsFolder_ && settings_) return;
     if (settings_) settings_->sync();
     settingsFolder_ = chosen;

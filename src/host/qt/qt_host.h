@@ -115,6 +115,8 @@ class QtHost : public QMainWindow, public Host {
     bool registerFont(const std::string& path) override;
     void unregisterFont() override;
     std::string executableFolder() override;
+    std::string programFilesFolder() override;
+    std::string writableFolder(const std::string& folder) override;
     std::string executableDate() override;
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readSetting(std::string_view section, std::string_view key) override;
