@@ -221,6 +221,13 @@ void checkEnginePlaces(const GameState& s, Findings& f) {
                                                   placeName(s, where) + " does not hold it");
             continue;
         }
+        if (const DepartureIndex d = departureOfWhere(where); isDeparture(s, d)) {
+            if (s.departures[d].state != departureGone)
+                f.add(invariant::enginePlace, name + " has left with departure " + std::to_string(d) +
+                                                  ", which has not left (state " +
+                                                  std::to_string(s.departures[d].state) + ")");
+            continue;
+        }
         const ArrivalIndex a = arrivalOfWhere(where);
         if (a == 0 || !isArrival(s, a)) continue;
         const bool second = where > whereSecondEngineOnArrival;
@@ -305,8 +312,19 @@ bool occupantFits(const GameState& s, int occState, int occupant) {
 }
 
 void checkOccupants(const GameState& s, Findings& f) {
+    std::map<std::pair<int, int>, LocationId> standsIn; // (kind of record, record) to the place holding it
+    const auto once = [&](LocationId id, int occState, int occupant) {
+        const int kind = occState == occReversingDeparture ? int(occDeparture) : occState;
+        if (kind < occArrival || kind > occTraffic || occupant == 0) return;
+        const auto [first, fresh] = standsIn.emplace(std::pair{kind, occupant}, id);
+        if (!fresh)
+            f.add(invariant::occupant, "occupant " + std::to_string(occupant) + " of occState " + std::to_string(kind) +
+                                           " stands in " + placeName(s, first->second) + " and in " + placeName(s, id));
+    };
     for (LocationId id : standingBerths(s)) {
         const Location& l = s.locations[id];
+        once(id, l.occState, l.occupant);
+        once(id, l.occState2, l.occupant2);
         const bool transient = l.occState >= occFirstMoveState && l.occState < occReversingDeparture;
         // A place still showing a move under way is the berth-merged invariant's to report.
         if (!transient && !occupantFits(s, l.occState, l.occupant))

@@ -19,7 +19,7 @@ inline constexpr const char* timer = "timer";               // every countdown a
 inline constexpr const char* enginePlace = "engine-place";  // engines and the places that hold them agree
 inline constexpr const char* rakeLinks = "rake-links";      // rake and departure lists doubly linked, no cycle
 inline constexpr const char* rakeLocation = "rake-location"; // a standing rake's portions name its place
-inline constexpr const char* occupant = "occupant";         // a place's state and occupant agree
+inline constexpr const char* occupant = "occupant"; // state and occupant agree; a train or rake in one place
 inline constexpr const char* berthMerged = "berth-merged";  // a place at rest has merged its incoming berth
 inline constexpr const char* score = "score";              // the score is the sum of the scored changes
 } // namespace invariant

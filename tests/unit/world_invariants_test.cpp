@@ -85,7 +85,10 @@ GameState* BrokenState::weekday = nullptr;
 TEST_F(BrokenState, ACountBeyondItsTable) {
     s->trafficCount = trafficCapacity + 1;
     expectAmong(invariant::capacity);
-    s->trafficCount = -1;
+    s->trafficCount = -1; // and the portions' traffic is outside the table
+    expectAmong(invariant::capacity);
+    SetUp();
+    s->lightEngineCount = lightEngineMoveCapacity + 1;
     expectOnly(invariant::capacity);
 }
 
@@ -148,6 +151,18 @@ TEST_F(BrokenState, AnEngineOnAnArrivalThatDoesNotNameIt) {
     while (s->arrivals[other].loco == engine || s->arrivals[other].loco2 == engine) ++other;
     s->locos[engine].where = whereOnArrival + other;
     expectOnly(invariant::enginePlace);
+}
+
+TEST_F(BrokenState, AnEngineGoneWithADepartureThatHasNotLeft) {
+    const LocationId place = placeWithEngine();
+    const StandingEngine gone = enginesAt(s->locations[place]).front();
+    s->locations[place].locoAt[gone.place] = 0;
+    DepartureIndex d = 1;
+    while (s->departures[d].state == departureGone) ++d;
+    s->locos[gone.engine].where = whereLeftWithDeparture + d;
+    expectOnly(invariant::enginePlace);
+    s->departures[d].state = departureGone;
+    EXPECT_TRUE(findBrokenInvariants(*s).empty());
 }
 
 TEST_F(BrokenState, AnEngineBeyondItsPlacesSlots) {
@@ -227,6 +242,16 @@ TEST_F(BrokenState, AnOccupantOfTheWrongKind) {
     s->locations[empty].occState2 = occDeparture;
     s->locations[empty].occupant2 = s->departureCount + 1;
     expectAmong(invariant::occupant);
+}
+
+TEST_F(BrokenState, ATrainStandingInTwoPlaces) {
+    const LocationId entry = placeWhere([](const Location& l) { return l.occState == occArrival; });
+    const LocationId other = placeWhere([](const Location& l) {
+        return l.kind == kindSiding && l.occState == occEmpty && enginesAt(l).empty();
+    });
+    s->locations[other].occState = occArrival;
+    s->locations[other].occupant = s->locations[entry].occupant;
+    expectOnly(invariant::occupant);
 }
 
 TEST_F(BrokenState, APlaceAtRestWithItsBerthNotMerged) {

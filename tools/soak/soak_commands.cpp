@@ -79,18 +79,26 @@ std::string typedCode(const GameState& s, int place) {
     return code;
 }
 
-/// A place to move from: mostly one where something stands, so the order is worth giving.
+/// One of the places, chosen evenly.
+int anyOf(const SoakView& v, const std::vector<int>& places) {
+    return places.empty() ? 0 : places[static_cast<std::size_t>(v.pick(static_cast<int>(places.size())))];
+}
+
+/// A place to move from: mostly one where an engine stands, so the order can be carried out, or a train
+/// waiting to be signalled in; now and then one with stock alone, or any place at all.
 int chooseFrom(const SoakView& v) {
     const GameState& s = v.game.state;
-    std::vector<int> busy;
+    std::vector<int> engines, others, all;
     for (const auto& [place, cell] : placeCells()) {
         const Location& l = s.locations[place];
-        if (!enginesAt(l).empty() || l.occState != occEmpty) busy.push_back(place);
+        all.push_back(place);
+        if (!enginesAt(l).empty()) engines.push_back(place);
+        else if (l.occState != occEmpty) others.push_back(place);
     }
-    if (!busy.empty() && v.chance(85)) return busy[static_cast<std::size_t>(v.pick(static_cast<int>(busy.size())))];
-    auto it = placeCells().begin();
-    std::advance(it, v.pick(static_cast<int>(placeCells().size())));
-    return it->first;
+    const int roll = v.pick(100);
+    if (roll < 80 && !engines.empty()) return anyOf(v, engines);
+    if (roll < 92 && !others.empty()) return anyOf(v, others);
+    return anyOf(v, all);
 }
 
 std::vector<int> reachableFrom(int from) {
@@ -138,10 +146,58 @@ SoakLines reachableMove(const SoakView& v) {
         const int from = chooseFrom(v);
         const std::vector<int> to = reachableFrom(from);
         if (to.empty()) continue;
-        if (orderMove(v, from, to[static_cast<std::size_t>(v.pick(static_cast<int>(to.size())))], lines))
+        // Mostly somewhere with room, where the move has a chance.
+        std::vector<int> free;
+        for (int place : to) {
+            const Location& l = v.game.state.locations[place];
+            if (l.busyTicks == 0 && l.occState == occEmpty && enginesAt(l).empty()) free.push_back(place);
+        }
+        if (orderMove(v, from, !free.empty() && v.chance(60) ? anyOf(v, free) : anyOf(v, to), lines))
             return lines;
     }
     return lines;
+}
+
+/// A move from one of the places to a reachable place that `fits`; nothing when there is none.
+template <typename Fits>
+SoakLines purposefulMove(const SoakView& v, const std::vector<int>& from, Fits fits) {
+    SoakLines lines = startFresh(v);
+    for (int attempt = 0; attempt < 4 && !from.empty(); ++attempt) {
+        const int start = anyOf(v, from);
+        std::vector<int> to;
+        for (int place : reachableFrom(start))
+            if (fits(start, v.game.state.locations[place])) to.push_back(place);
+        if (!to.empty() && orderMove(v, start, anyOf(v, to), lines)) return lines;
+    }
+    return reachableMove(v);
+}
+
+/// A train waiting at its line's entry is signalled in to a free road of the group that receives it.
+SoakLines signalIn(const SoakView& v) {
+    const GameState& s = v.game.state;
+    std::vector<int> waiting;
+    for (const auto& [place, cell] : placeCells())
+        if (s.locations[place].kind == kindEntryPoint && s.locations[place].occState == occArrival)
+            waiting.push_back(place);
+    return purposefulMove(v, waiting, [&s](int from, const Location& to) {
+        const int group = s.arrivals[s.locations[from].occupant].group;
+        return to.group == group && to.occState == occEmpty && to.busyTicks == 0;
+    });
+}
+
+/// A departure standing with an engine is sent on its way, mostly towards an exit.
+SoakLines sendAway(const SoakView& v) {
+    const GameState& s = v.game.state;
+    std::vector<int> formed;
+    for (const auto& [place, cell] : placeCells()) {
+        const Location& l = s.locations[place];
+        if ((l.occState == occDeparture || l.occState == occReversingDeparture) && !enginesAt(l).empty())
+            formed.push_back(place);
+    }
+    const bool toExit = v.chance(70);
+    return purposefulMove(v, formed, [toExit](int, const Location& to) {
+        return !toExit || to.kind == kindExitPoint;
+    });
 }
 
 SoakLines unreachableMove(const SoakView& v) {
@@ -151,7 +207,7 @@ SoakLines unreachableMove(const SoakView& v) {
         auto it = placeCells().begin();
         std::advance(it, v.pick(static_cast<int>(placeCells().size())));
         // The same place stands for orders within it: turning, changing ends.
-        const int to = v.chance(15) ? from : it->first;
+        const int to = v.chance(25) ? from : it->first;
         if (to != from && canReach(from, to)) continue;
         if (orderMove(v, from, to, lines)) return lines;
     }
@@ -243,7 +299,9 @@ SoakLines windowEvent(const SoakView& v) {
 const std::vector<SoakCommandKind>& soakCommandKinds() {
     static const std::vector<SoakCommandKind> kinds{
         {"ticks", 15, ticks},
-        {"reachable-move", 34, reachableMove},
+        {"reachable-move", 26, reachableMove},
+        {"signal-in", 8, signalIn},
+        {"send-away", 6, sendAway},
         {"unreachable-move", 6, unreachableMove},
         {"place-order", 12, placeOrder},
         {"key-menu", 5, keyMenu},
