@@ -11,6 +11,8 @@ namespace wm {
 namespace {
 
 constexpr std::size_t recentKept = 30;
+// A day takes about 4,300 ticks and as many commands again; far beyond that the player is stuck in a wait.
+constexpr long mostLinesInADay = 100000;
 constexpr const char* dayNames[] = {"Weekday", "Saturday", "Sunday"};
 
 /// Thrown from the feeder to leave the game's loops when the day must stop; not a std::exception, so the
@@ -156,6 +158,8 @@ void SoakPlayer::nextLine() {
 
 void SoakPlayer::feedNext() {
     check();
+    if (result_.commands + result_.tickCommands >= mostLinesInADay)
+        stop({{"stuck", "the day has not ended after " + std::to_string(mostLinesInADay) + " lines"}});
     countStartedMove();
     nextLine();
 }
