@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     long commands = 0, ticks = 0, moves = 0;
     int failed = 0, days = 0;
     for (unsigned seed = first; seed <= last; ++seed) {
-        auto player = std::make_unique<wm::SoakPlayer>(executableFolder(argv[0]), wm::SoakSetup{seed, level, day});
+        auto player =
+            std::make_unique<wm::SoakPlayer>(executableFolder(argv[0]), wm::SoakSetup{seed, level, day});
         const wm::SoakResult result = player->play();
         ++days;
         commands += result.commands;

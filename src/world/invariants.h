@@ -13,14 +13,14 @@ struct GameState;
 
 /// The invariants by name; each broken one is reported under one of these.
 namespace invariant {
-inline constexpr const char* capacity = "capacity";         // every count within its table
-inline constexpr const char* reference = "reference";       // every index field in its table, or 0
-inline constexpr const char* timer = "timer";               // every countdown at or above its floor
-inline constexpr const char* enginePlace = "engine-place";  // engines and the places that hold them agree
-inline constexpr const char* rakeLinks = "rake-links";      // rake and departure lists doubly linked, no cycle
+inline constexpr const char* capacity = "capacity";        // every count within its table
+inline constexpr const char* reference = "reference";      // every index field in its table, or 0
+inline constexpr const char* timer = "timer";              // every countdown at or above its floor
+inline constexpr const char* enginePlace = "engine-place"; // engines and the places that hold them agree
+inline constexpr const char* rakeLinks = "rake-links";     // rake and departure lists doubly linked, no cycle
 inline constexpr const char* rakeLocation = "rake-location"; // a standing rake's portions name its place
 inline constexpr const char* occupant = "occupant"; // state and occupant agree; a train or rake in one place
-inline constexpr const char* berthMerged = "berth-merged";  // a place at rest has merged its incoming berth
+inline constexpr const char* berthMerged = "berth-merged"; // a place at rest has merged its incoming berth
 inline constexpr const char* score = "score";              // the score is the sum of the scored changes
 } // namespace invariant
 

@@ -201,7 +201,8 @@ TEST_F(BrokenState, ARakeThatRunsInACycle) {
 
 TEST_F(BrokenState, ADepartureListThatDisagreesWithItsCount) {
     DepartureIndex d = 1;
-    while (d < s->departureCount && (s->departures[d].portionCount == 0 || s->departures[d].time == notRunningTime))
+    while (d < s->departureCount &&
+           (s->departures[d].portionCount == 0 || s->departures[d].time == notRunningTime))
         ++d;
     ++s->departures[d].portionCount;
     expectOnly(invariant::rakeLinks);

@@ -92,8 +92,10 @@ int chooseFrom(const SoakView& v) {
     for (const auto& [place, cell] : placeCells()) {
         const Location& l = s.locations[place];
         all.push_back(place);
-        if (!enginesAt(l).empty()) engines.push_back(place);
-        else if (l.occState != occEmpty) others.push_back(place);
+        if (!enginesAt(l).empty())
+            engines.push_back(place);
+        else if (l.occState != occEmpty)
+            others.push_back(place);
     }
     const int roll = v.pick(100);
     if (roll < 80 && !engines.empty()) return anyOf(v, engines);
@@ -195,9 +197,8 @@ SoakLines sendAway(const SoakView& v) {
             formed.push_back(place);
     }
     const bool toExit = v.chance(70);
-    return purposefulMove(v, formed, [toExit](int, const Location& to) {
-        return !toExit || to.kind == kindExitPoint;
-    });
+    return purposefulMove(v, formed,
+                          [toExit](int, const Location& to) { return !toExit || to.kind == kindExitPoint; });
 }
 
 SoakLines unreachableMove(const SoakView& v) {
@@ -221,7 +222,8 @@ SoakLines placeOrder(const SoakView& v) {
     const int place = chooseFrom(v);
     showScreenOf(v, place, lines);
     // Now and then the menu is dismissed.
-    if (!v.chance(10)) lines.push_back(std::string("answer menu:") + items[static_cast<std::size_t>(v.pick(6))]);
+    if (!v.chance(10))
+        lines.push_back(std::string("answer menu:") + items[static_cast<std::size_t>(v.pick(6))]);
     answerQuestions(v, lines);
     lines.push_back(click(placeCells().at(place), true));
     return lines;
@@ -239,10 +241,9 @@ SoakLines keyMenu(const SoakView& v) {
 }
 
 SoakLines key(const SoakView& v) {
-    static constexpr std::array<const char*, 26> keys{"D", "A", "R", "M", "Z", "Q",    "X",    "-",    "+",
-                                                      "E", "7", "SPACE", "SPACE", "ESC", "ENTER", "PGUP", "PGDN",
-                                                      "HOME", "END", "LEFT", "RIGHT", "UP", "DOWN", "F1", "F3",
-                                                      "F12"};
+    static constexpr std::array<const char*, 26> keys{
+        "D",   "A",     "R",    "M",    "Z",    "Q",   "X",    "-",     "+",  "E",    "7",  "SPACE", "SPACE",
+        "ESC", "ENTER", "PGUP", "PGDN", "HOME", "END", "LEFT", "RIGHT", "UP", "DOWN", "F1", "F3",    "F12"};
     const std::string name = keys[static_cast<std::size_t>(v.pick(static_cast<int>(keys.size())))];
     SoakLines lines;
     if (name == "Q") lines.push_back("answer no");
@@ -251,9 +252,12 @@ SoakLines key(const SoakView& v) {
         const GameState& s = v.game.state;
         for (int n = 0; n < 2; ++n) {
             const int place = 1 + v.pick(placeCount);
-            if (v.chance(10)) lines.push_back("answer cancel");
-            else if (v.chance(10)) lines.push_back("answer text:zq");
-            else if (nameable(s, place)) lines.push_back("answer text:" + typedCode(s, place));
+            if (v.chance(10))
+                lines.push_back("answer cancel");
+            else if (v.chance(10))
+                lines.push_back("answer text:zq");
+            else if (nameable(s, place))
+                lines.push_back("answer text:" + typedCode(s, place));
         }
     }
     // ReLoad asks for a saved game; there is none to give.
@@ -267,14 +271,15 @@ SoakLines options(const SoakView& v) {
     const auto bit = [&](int percent) { return v.chance(percent) ? "1" : "0"; };
     // The score log is left off: it would be written where the soak was started.
     return {std::string("answer options:clock=") + bit(90) + ",log=0,sound=" + bit(50) + ",wait=" + bit(20) +
-                ",hide=" + bit(20) + ",font=" + std::to_string(v.chance(80) ? 12 + v.pick(9) : 6 + v.pick(21)),
+                ",hide=" + bit(20) +
+                ",font=" + std::to_string(v.chance(80) ? 12 + v.pick(9) : 6 + v.pick(21)),
             "menu Options1"};
 }
 
 SoakLines menuItem(const SoakView& v) {
-    static constexpr std::array<const char*, 13> items{"Pause1", "About1", "Context", "Intro1", "Topics1",
-                                                       "Locos1", "Bonuses1", "Save1", "SaveAs1", "Restart1",
-                                                       "Quit1", "Button1", "Button2"};
+    static constexpr std::array<const char*, 13> items{"Pause1", "About1",   "Context", "Intro1",  "Topics1",
+                                                       "Locos1", "Bonuses1", "Save1",   "SaveAs1", "Restart1",
+                                                       "Quit1",  "Button1",  "Button2"};
     const std::string item = items[static_cast<std::size_t>(v.pick(static_cast<int>(items.size())))];
     SoakLines lines;
     if (item == "Quit1") lines.push_back("answer no");

@@ -45,7 +45,8 @@ bool isAnswer(const std::string& line) {
 SoakPlayer::SoakPlayer(std::string executableFolder, SoakSetup setup)
     : driver_(std::move(executableFolder), setup.seed), setup_(setup), random_(setup.seed) {
     driver_.runtime().setFeeder(this);
-    if (setup_.difficulty == 0) setup_.difficulty = 5 * (1 + std::uniform_int_distribution<int>(0, 4)(random_));
+    if (setup_.difficulty == 0)
+        setup_.difficulty = 5 * (1 + std::uniform_int_distribution<int>(0, 4)(random_));
     if (setup_.day < 0 || setup_.day > 2) setup_.day = std::uniform_int_distribution<int>(0, 2)(random_);
     result_.seed = setup.seed;
     result_.difficulty = setup_.difficulty;
@@ -167,8 +168,8 @@ void SoakPlayer::feedNext() {
 std::string soakSummary(const SoakResult& r) {
     std::ostringstream out;
     out << "seed " << r.seed << " level " << r.difficulty << " " << r.dayName << ": " << r.commands
-        << " commands, " << r.tickCommands << " ticks, " << r.movesStarted << " moves started, score " << r.score
-        << ", clock " << r.clock;
+        << " commands, " << r.tickCommands << " ticks, " << r.movesStarted << " moves started, score "
+        << r.score << ", clock " << r.clock;
     if (r.refusedCommands > 0) out << ", " << r.refusedCommands << " lines refused by the driver";
     if (!r.broken.empty())
         out << ": STOPPED at command " << r.stoppedAtCommand << ", " << r.broken.front().name;

@@ -29,14 +29,14 @@ struct SoakResult {
     long movesStarted = 0;    // commands after which a route was locked
     long refusedCommands = 0; // script lines the driver could not carry out (none expected)
     int score = 0;
-    int clock = 0;            // the game's clock when the day ended
-    bool wholeDay = false;    // the shift ran to its end
+    int clock = 0;         // the game's clock when the day ended
+    bool wholeDay = false; // the shift ran to its end
     // When it stopped early:
     std::vector<BrokenInvariant> broken;
     long stoppedAtCommand = 0;
     std::vector<std::string> recentLines;    // the last script lines, oldest first
     std::vector<std::string> recentMessages; // the last messages the game gave, oldest first
-    std::string stateDump;                // the game state as JSON
+    std::string stateDump;                   // the game state as JSON
 
     bool passed() const { return broken.empty() && wholeDay; }
 };
