@@ -1,17 +1,18 @@
-// wendmoor-soak [--seed N | --seeds A-B] [--level L] [--day Weekday|Saturday|Sunday] [--out DIR]: plays whole
-// days with random input, one per seed, checking the game's invariants after every command and tick.
+// wendmoor-soak [--seeds N | A-B | LIST] [--level L] [--day D] [--out DIR]: plays whole days with random
+// input, one per seed, checking the game's invariants after every command and tick.
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "soak/soak_player.h"
 
 namespace {
 constexpr const char* Usage =
-    "usage: wendmoor-soak [--seed N | --seeds A-B] [--level 5|10|15|20|25] [--day Weekday|Saturday|Sunday] "
+    "usage: wendmoor-soak [--seeds N | A-B | LIST] [--level 5|10|15|20|25] [--day Weekday|Saturday|Sunday] "
     "[--out DIR]\n";
 
 std::string executableFolder(const char* argv0) {
@@ -21,12 +22,25 @@ std::string executableFolder(const char* argv0) {
     return path.parent_path().string() + "/";
 }
 
-bool parseSeeds(const std::string& text, unsigned& first, unsigned& last) {
+/// "N", "A-B" or a comma-separated list of them.
+bool parseSeeds(const std::string& text, std::vector<unsigned>& seeds) {
+    seeds.clear();
     try {
-        const auto dash = text.find('-');
-        first = static_cast<unsigned>(std::stoul(text.substr(0, dash)));
-        last = dash == std::string::npos ? first : static_cast<unsigned>(std::stoul(text.substr(dash + 1)));
-        return first <= last;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const auto comma = text.find(',', start);
+            const std::string item =
+                text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+            const auto dash = item.find('-');
+            const auto first = static_cast<unsigned>(std::stoul(item.substr(0, dash)));
+            const auto last =
+                dash == std::string::npos ? first : static_cast<unsigned>(std::stoul(item.substr(dash + 1)));
+            if (first > last) return false;
+            for (unsigned seed = first; seed <= last; ++seed) seeds.push_back(seed);
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+        return !seeds.empty();
     } catch (const std::exception&) {
         return false;
     }
@@ -34,14 +48,14 @@ bool parseSeeds(const std::string& text, unsigned& first, unsigned& last) {
 } // namespace
 
 int main(int argc, char** argv) {
-    unsigned first = 1, last = 1;
+    std::vector<unsigned> seeds{1};
     int level = 0, day = -1;
     std::filesystem::path out = ".";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if ((arg == "--seed" || arg == "--seeds") && hasValue) {
-            if (!parseSeeds(argv[++i], first, last)) {
+            if (!parseSeeds(argv[++i], seeds)) {
                 std::cerr << Usage;
                 return 2;
             }
@@ -67,7 +81,7 @@ int main(int argc, char** argv) {
     }
     long commands = 0, ticks = 0, moves = 0;
     int failed = 0, days = 0;
-    for (unsigned seed = first; seed <= last; ++seed) {
+    for (unsigned seed : seeds) {
         auto player =
             std::make_unique<wm::SoakPlayer>(executableFolder(argv[0]), wm::SoakSetup{seed, level, day});
         const wm::SoakResult result = player->play();
