@@ -391,8 +391,12 @@ bool CheckMove(Game& g, LocationId from, LocationId& to) {
     pickEngine(g, from, to);
     if (workAtFromRefuses(g, from)) return false;
     const Location& target = s.locations[to];
-    if (to != from && target.busyTicks > 0 && target.occState != occArrival &&
-        target.occState != occWorkInProgress) {
+    // An arrival there lets a move in while it is made ready (the berth keeps it), not once it has started
+    // out (the berth keeps only what stays behind).
+    const Location& targetBerth = s.locations[incomingBerth(to)];
+    const bool arrivalStaysThere = target.occState == occArrival && targetBerth.occState == occArrival &&
+                                   targetBerth.occupant == target.occupant;
+    if (to != from && target.busyTicks > 0 && !arrivalStaysThere && target.occState != occWorkInProgress) {
         if (target.kind == kindExitPoint || target.kind == kindRunningSection)
             RouteNotClear(c);
         else

@@ -11,6 +11,7 @@
 #include "session/command_interpreter.h"
 #include "session/game.h"
 #include "session/layout_screens.h"
+#include "world/invariants.h"
 #include "world/location_table.h"
 
 namespace wm {
@@ -143,6 +144,39 @@ TEST_F(MoveOrder, APairTheRouteTableHasNoRouteForIsNotPossible) {
     EXPECT_EQ(shown(), "notice That isn't possible\n");
     EXPECT_EQ(lockedCount(), 0);
     EXPECT_EQ(s().score, 0);
+}
+
+// Found by the soak player (seed 51): an engine let into a place a train was just leaving took the train's
+// place in its berth, and train and engine stood in two places at once.
+TEST_F(MoveOrder, NoEngineComesInWhereATrainHasStartedOutUntilItHasGone) {
+    const LocationId upSlowSouth = 105, upFast3 = 138, downTrains1 = 142;
+    s().arrivalCount = 1;
+    Arrival& a = s().arrivals[1];
+    a.code = "720A";
+    a.time = 42;
+    a.line = 22;
+    a.group = 15;
+    a.trainType = 9;
+    a.origin = "Rushmarrow";
+    a.loco = 1;
+    Location& l = s().locations[upSlowSouth];
+    l.occState = occArrival;
+    l.occupant = 1;
+    stand(upSlowSouth, 2, 1);
+    l.endFlag[lowEnd] = 1;
+    stand(downTrains1, 3, 2);
+
+    order(upSlowSouth, upFast3);
+    ASSERT_GT(s().locations[upSlowSouth].busyTicks, 0) << shown();
+    ASSERT_EQ(s().locos[1].where, upFast3 + 200) << shown();
+    const int locked = lockedCount();
+    const std::string before = shown();
+    order(downTrains1, upSlowSouth);
+    EXPECT_EQ(shown(), before + "notice Only one action at a time per section, please\n");
+    EXPECT_EQ(lockedCount(), locked);
+    EXPECT_EQ(s().locos[2].where, downTrains1);
+    const auto broken = findBrokenInvariants(s());
+    EXPECT_TRUE(broken.empty()) << broken.front().name << ": " << broken.front().detail;
 }
 
 } // namespace

@@ -51,6 +51,8 @@ class ScriptRuntime {
     /// "menu:ITEM", "options:KEY=VALUE,...".
     void queueAnswer(std::string value) { answers_.push_back(std::move(value)); }
     void queueGameChoice(GameChoice choice) { gameChoices_.push_back(choice); }
+    /// Forgets the answers no dialog has taken.
+    void dropAnswers() { answers_.clear(); }
     /// Lets `count` timer events pass before the next command is read.
     void letTicksPass(int count) { ticksToPass_ += count; }
     /// Lets virtual time pass before the next command is read.
