@@ -3,6 +3,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "rules/departure_formation.h"
+#include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "rules/traffic_places.h"
 #include "world/game_state.h"
@@ -185,9 +187,9 @@ void finishWork(GameState& s, GameServices& services, LocationId place, TrafficI
         return;
     l.occState = occDeparture;
     l.occupant = p.departure;
-    d.state = departureFormed;
     d.location = place;
-    p.portionState = portionInFormed;
+    setFormed(s, p.departure);
+    checkDepartureReady(s, p.departure, place);
 }
 } // namespace
 
