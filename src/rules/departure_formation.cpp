@@ -1,5 +1,7 @@
 #include "rules/departure_formation.h"
 
+#include <vector>
+
 #include "rules/departure_readiness.h"
 #include "world/game_state.h"
 #include "world/rakes.h"
@@ -168,6 +170,20 @@ DepartureIndex wholeRakeDeparture(const GameState& s, PortionIndex head) {
     for (PortionIndex p = head; isPortion(s, p) && count < portionCapacity; p = s.portions[p].next, ++count)
         if (s.portions[p].departure != d || s.portions[p].portionState < portionStanding) return 0;
     return count == s.departures[d].portionCount ? d : 0;
+}
+
+PortionIndex rakeOfFormed(GameState& s, DepartureIndex departure) {
+    if (!isDeparture(s, departure)) return 0;
+    const PortionIndex first = s.departures[departure].firstPortion;
+    std::vector<PortionIndex> loose;
+    for (PortionIndex p = first; isPortion(s, p) && s.portions[p].departure == departure &&
+                                 static_cast<int>(loose.size()) < portionCapacity;
+         p = s.portions[p].depNext) {
+        if (s.portions[p].next != 0 || s.portions[p].prev != 0) return first;
+        loose.push_back(p);
+    }
+    for (std::size_t i = 1; i < loose.size(); ++i) appendPortion(s, first, loose[i], true);
+    return first;
 }
 
 } // namespace wm

@@ -30,4 +30,9 @@ void formAfterCoupling(GameState& state, LocationId place);
 /// each stands ready; 0 otherwise. Its links need not be coupled.
 DepartureIndex wholeRakeDeparture(const GameState& state, PortionIndex head);
 
+/// A formed departure's portions, whose rake links were let go when it formed, joined again into one rake
+/// coupled throughout in the order of its list, so that it can be coupled to other stock as a whole. The
+/// first portion; a departure whose portions are already in a rake keeps it.
+PortionIndex rakeOfFormed(GameState& state, DepartureIndex departure);
+
 } // namespace wm

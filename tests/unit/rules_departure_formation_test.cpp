@@ -64,6 +64,20 @@ TEST_F(Formation, SetFormedTakesItsPortionsOutOfTheRake) {
     EXPECT_EQ(s().portions[stranger].portionState, portionStanding);
 }
 
+TEST_F(Formation, AFormedTrainIsOneRakeAgainWhenItCouplesOn) {
+    const DepartureIndex d = train(3);
+    const auto mine = portionsOf(d);
+    standRake(pl1, {mine[2], mine[0], mine[1]});
+    setFormed(s(), d);
+    EXPECT_EQ(rakeOfFormed(s(), d), mine[0]);
+    EXPECT_EQ(rakeLength(s(), mine[0]), 3);
+    EXPECT_EQ(s().portions[mine[0]].next, mine[1]);
+    EXPECT_EQ(s().portions[mine[1]].next, mine[2]);
+    EXPECT_TRUE(rakeFullyCoupled(s(), mine[0]));
+    EXPECT_EQ(rakeOfFormed(s(), d), mine[0]) << "a second call changes nothing";
+    EXPECT_EQ(rakeLength(s(), mine[0]), 3);
+}
+
 TEST_F(Formation, ARakeThatIsAllOfADepartureDueSoonBecomesIt) {
     const DepartureIndex d = train(2);
     standRake(pl1, portionsOf(d));
