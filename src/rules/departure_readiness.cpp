@@ -1,8 +1,7 @@
 #include "rules/departure_readiness.h"
 
-#include <initializer_list>
-
 #include "world/game_state.h"
+#include "world/one_of.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -14,12 +13,6 @@ namespace {
 constexpr int trainDueMinutes = 5;  // trains below the light-engine type
 constexpr int otherDueMinutes = 60; // light engines and freight
 constexpr int parcelsType = 5;
-
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
 
 bool validDeparture(const GameState& state, DepartureIndex departure) {
     return departure >= 1 && departure <= state.departureCount;

@@ -1,6 +1,5 @@
 #include "rules/traffic_assignment.h"
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "rules/score_events.h"
 #include "world/game_state.h"
 #include "world/line_tables.h"
+#include "world/one_of.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -23,12 +23,6 @@ constexpr int extraPortions = 5;      // a traffic train takes its engine's frei
 constexpr int completionWindow = 60;  // minutes before its time a complete rake stands formed
 constexpr int wildcardClass = 0;      // an unbooked train is hauled by whatever comes: no power
 constexpr int sameDutyCharacters = 3; // arrival and departure codes of one duty share this many
-
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
 
 /// An inter-yard trip, whose traffic rides on to the other yard rather than being attached to it.
 bool isInterYardTrip(int line) {

@@ -8,6 +8,7 @@
 #include "rules/score_events.h"
 #include "rules/traffic_places.h"
 #include "world/game_state.h"
+#include "world/one_of.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -27,12 +28,6 @@ constexpr int otherGroupCredit = 120;
 constexpr int shortestWork = 70;
 constexpr int catchMinutes = 60; // ready this long before the departure, or it is missed
 constexpr int formedWithinMinutes = 10;
-
-bool oneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
 
 bool isParcelsOrMilk(int type) {
     return type == trafficParcels || type == trafficMilk;
@@ -60,13 +55,13 @@ int workBase(int type) {
 bool properSiding(int type, LocationId place) {
     switch (type) {
     case trafficParcels:
-        return oneOf(place, {93, 94, 107, 110});
+        return isOneOf(place, {93, 94, 107, 110});
     case trafficGeneral:
-        return oneOf(place, {4, 17, 32, 77, 88, 121, 128, 160});
+        return isOneOf(place, {4, 17, 32, 77, 88, 121, 128, 160});
     case trafficVans:
-        return oneOf(place, {16, 32, 89, 129, 130});
+        return isOneOf(place, {16, 32, 89, 129, 130});
     case trafficCoal:
-        return oneOf(place, {19, 78, 87, 91, 122, 123});
+        return isOneOf(place, {19, 78, 87, 91, 122, 123});
     case trafficTimber:
         return place == 81;
     case trafficOil:
