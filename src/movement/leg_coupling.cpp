@@ -1,5 +1,6 @@
 #include "movement/leg_coupling.h"
 
+#include "rules/departure_formation.h"
 #include "rules/departure_readiness.h"
 #include "world/berths.h"
 #include "world/game_state.h"
@@ -175,6 +176,8 @@ bool ontoTraffic(MoveWorld& w, LocationId to, bool up, MovingThing& m, RestPlace
 } // namespace
 
 bool coupleAtDestination(MoveWorld& w, LocationId to, bool up, MovingThing& m, RestPlaces& places) {
+    // A formed train couples on with all its portions, not only the first.
+    if (m.occState == occDeparture || m.occState == occReversingDeparture) rakeOfFormed(w.state, m.occupant);
     switch (w.move.couplePlan.onto) {
     case CoupleTo::rake:
         return ontoRake(w, to, up, m);

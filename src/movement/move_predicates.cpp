@@ -15,24 +15,7 @@ bool somethingComingIn(const Location& l) {
     return l.occState == occComingIn || l.occState == occEngineComingIn;
 }
 
-constexpr int parcelsType = 5;
 } // namespace
-
-bool departureMayLeave(const GameState& s, LocationId place, int departure) {
-    if (!isPlace(place) || !isDeparture(s, departure)) return true;
-    const Location& l = s.locations[place];
-    const Departure& d = s.departures[departure];
-    if (l.group != d.group || (d.trainType >= 6 && d.trainType <= 12)) return true;
-    if (isOneOf(d.line, {1, 2, 3, 7, 8, 9, 11}) && (place == 95 || (place >= 107 && place <= 110)))
-        return false;
-    if (d.line >= 20 && d.line <= 23 && isOneOf(place, {94, 98, 99})) return false;
-    const ArrivalIndex through = throughArrival(s, departure);
-    const bool runningThrough = through != 0 && s.arrivals[through].time == d.time;
-    if (runningThrough) return true;
-    if (isPassengerTrain(d.trainType) && l.kind != kindPlatform) return false;
-    if (d.trainType == parcelsType && l.kind != kindPlatform && !isOneOf(place, {94, 107, 110})) return false;
-    return true;
-}
 
 bool roomAtHighEnd(const GameState& s, LocationId place, bool single) {
     if (!isPlace(place)) return false;

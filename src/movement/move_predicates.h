@@ -2,15 +2,12 @@
 // Questions the move rules put about a place and what stands in it. None of them changes anything.
 
 #include "rules/arrival_shunting.h"
+#include "rules/departure_readiness.h"
 #include "world/capacities.h"
 
 namespace wm {
 
 struct GameState;
-
-/// The departure may be sent away from the place: false where a passenger or parcels train of the place's
-/// own group would leave from a road it may not start from. True for anything that is not a departure.
-bool departureMayLeave(const GameState& state, LocationId place, int departure);
 
 /// An engine coming in light can stand at the high end: the last engine place is free and, unless it comes
 /// alone, the one before it too. A place something is coming into has no room.

@@ -6,12 +6,6 @@
 
 namespace wm {
 
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
-
 bool placeTaken(const Location& l, int enginePlace) {
     return enginePlace >= 1 && enginePlace <= 4 && isRealEngine(l.locoAt[enginePlace]);
 }

@@ -8,6 +8,7 @@
 
 #include "movement/move_world.h"
 #include "world/capacities.h"
+#include "world/one_of.h"
 
 namespace wm {
 
@@ -57,8 +58,6 @@ struct MoveRules {
     bool notClear() const;                       // one point lost: the route is not clear
     bool ask(const std::string& question) const; // Yes goes on
 };
-
-bool isOneOf(int value, std::initializer_list<int> set);
 
 /// An engine stands in the engine place (1..4).
 bool placeTaken(const Location& place, int enginePlace);

@@ -1,6 +1,9 @@
 #include "rules/departure_readiness.h"
 
 #include "world/game_state.h"
+#include "world/one_of.h"
+#include "world/rakes.h"
+#include "world/record_checks.h"
 #include "world/reference_tables.h"
 
 namespace wm {
@@ -9,6 +12,7 @@ namespace {
 
 constexpr int trainDueMinutes = 5;  // trains below the light-engine type
 constexpr int otherDueMinutes = 60; // light engines and freight
+constexpr int parcelsType = 5;
 
 bool validDeparture(const GameState& state, DepartureIndex departure) {
     return departure >= 1 && departure <= state.departureCount;
@@ -45,6 +49,22 @@ bool engineCanWork(const GameState& state, LocoIndex engine, DepartureIndex depa
     return powerFor(locoClass(state.locos[engine].classIndex), state.departures[departure].trainType) > 0;
 }
 
+bool departureMayLeave(const GameState& s, LocationId place, int departure) {
+    if (!isPlace(place) || !isDeparture(s, departure)) return true;
+    const Location& l = s.locations[place];
+    const Departure& d = s.departures[departure];
+    if (l.group != d.group || (d.trainType >= 6 && d.trainType <= 12)) return true;
+    if (isOneOf(d.line, {1, 2, 3, 7, 8, 9, 11}) && (place == 95 || (place >= 107 && place <= 110)))
+        return false;
+    if (d.line >= 20 && d.line <= 23 && isOneOf(place, {94, 98, 99})) return false;
+    const ArrivalIndex through = throughArrival(s, departure);
+    const bool runningThrough = through != 0 && s.arrivals[through].time == d.time;
+    if (runningThrough) return true;
+    if (isPassengerTrain(d.trainType) && l.kind != kindPlatform) return false;
+    if (d.trainType == parcelsType && l.kind != kindPlatform && !isOneOf(place, {94, 107, 110})) return false;
+    return true;
+}
+
 bool departureReadyAt(const GameState& state, DepartureIndex departure, LocationId place) {
     if (!validDeparture(state, departure) || place < 1 || place > placeCount) return false;
     const Departure& d = state.departures[departure];
@@ -64,6 +84,7 @@ bool departureReadyAt(const GameState& state, DepartureIndex departure, Location
     }
     if (isLightEngine(d.trainType)) return true;
 
+    if (!departureMayLeave(state, place, departure)) return false;
     if (d.state == departureGathering) return false;
     if (p.group != d.group) return false;
     if (!isFreightFamily(d.trainType) ? state.clock + trainDueMinutes < d.time
@@ -81,6 +102,13 @@ bool checkDepartureReady(GameState& state, DepartureIndex departure, LocationId 
     if (!departureReadyAt(state, departure, place)) return false;
     state.departures[departure].state = departureReady;
     return true;
+}
+
+void checkPlaceReady(GameState& state, LocationId place) {
+    if (!isPlace(place)) return;
+    const Location& l = state.locations[place];
+    if (l.occState == occDeparture) checkDepartureReady(state, l.occupant, place);
+    if (l.occState2 == occDeparture) checkDepartureReady(state, l.occupant2, place);
 }
 
 } // namespace wm

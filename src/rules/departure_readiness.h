@@ -25,19 +25,27 @@ bool bookedEngineReady(const GameState& state, DepartureIndex departure);
 // An engine may work the departure: a real engine whose class has power for the kind of train.
 bool engineCanWork(const GameState& state, LocoIndex engine, DepartureIndex departure);
 
+/// The departure may be sent away from the place: false where a passenger or parcels train of the place's
+/// own group would leave from a road it may not start from. True for anything that is not a departure.
+bool departureMayLeave(const GameState& state, LocationId place, int departure);
+
 // Whether the departure counts as ready to go at the place (1..200).
 //
 // A departure that has already been found ready, is on its way out or has gone (state 4 and above) counts
 // as ready. Otherwise the tests of the readiness check are put without changing anything: the departure
 // must stand formed at the place (occupation state 2) in the berth its leaving end calls for; unless it is
-// a light engine its portions must all be gathered, the place must be of its group, it must be due (within
-// 5 minutes for trains, 60 for light engines and freight) and an engine must be at its leaving end: the
-// end's coupling flag set, or an engine that can work it coupled at the inner place of the other end.
-// Stock that has not yet been formed into its departure (occupation state 3) is never ready here.
+// a light engine it must be allowed to leave from there, its portions must all be gathered, the place must be
+// of its group, it must be due (within 5 minutes for trains, 60 for light engines and freight) and an engine
+// must be at its leaving end: the end's coupling flag set, or an engine that can work it coupled at the inner
+// place of the other end. Stock that has not yet been formed into its departure (occupation state 3) is never
+// ready here.
 bool departureReadyAt(const GameState& state, DepartureIndex departure, LocationId place);
 
 // The readiness check: a departure formed at the place (state 3 or below) that passes the tests above is
 // ready to go (state 4). True when it became ready now.
 bool checkDepartureReady(GameState& state, DepartureIndex departure, LocationId place);
+
+/// The readiness check for the departure formed at the place and for one formed in its second berth.
+void checkPlaceReady(GameState& state, LocationId place);
 
 } // namespace wm

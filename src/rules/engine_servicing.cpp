@@ -83,8 +83,7 @@ void readyAfterWatering(GameState& s, LocationId place) {
     if (place < 1 || place > placeCount) return;
     const Location& l = s.locations[place];
     if (l.kind != kindPlatform && l.kind != kindThroughRoad) return;
-    if (l.occState == occDeparture) checkDepartureReady(s, l.occupant, place);
-    if (l.occState2 == occDeparture) checkDepartureReady(s, l.occupant2, place);
+    checkPlaceReady(s, place);
 }
 
 void announceEngineWork(const GameState& s, GameServices& services, const Completion& done) {

@@ -3,9 +3,12 @@
 #include <initializer_list>
 #include <string>
 
+#include "rules/departure_formation.h"
+#include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "rules/traffic_places.h"
 #include "world/game_state.h"
+#include "world/one_of.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -25,12 +28,6 @@ constexpr int otherGroupCredit = 120;
 constexpr int shortestWork = 70;
 constexpr int catchMinutes = 60; // ready this long before the departure, or it is missed
 constexpr int formedWithinMinutes = 10;
-
-bool oneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
 
 bool isParcelsOrMilk(int type) {
     return type == trafficParcels || type == trafficMilk;
@@ -58,13 +55,13 @@ int workBase(int type) {
 bool properSiding(int type, LocationId place) {
     switch (type) {
     case trafficParcels:
-        return oneOf(place, {93, 94, 107, 110});
+        return isOneOf(place, {93, 94, 107, 110});
     case trafficGeneral:
-        return oneOf(place, {4, 17, 32, 77, 88, 121, 128, 160});
+        return isOneOf(place, {4, 17, 32, 77, 88, 121, 128, 160});
     case trafficVans:
-        return oneOf(place, {16, 32, 89, 129, 130});
+        return isOneOf(place, {16, 32, 89, 129, 130});
     case trafficCoal:
-        return oneOf(place, {19, 78, 87, 91, 122, 123});
+        return isOneOf(place, {19, 78, 87, 91, 122, 123});
     case trafficTimber:
         return place == 81;
     case trafficOil:
@@ -185,9 +182,9 @@ void finishWork(GameState& s, GameServices& services, LocationId place, TrafficI
         return;
     l.occState = occDeparture;
     l.occupant = p.departure;
-    d.state = departureFormed;
     d.location = place;
-    p.portionState = portionInFormed;
+    setFormed(s, p.departure);
+    checkDepartureReady(s, p.departure, place);
 }
 } // namespace
 

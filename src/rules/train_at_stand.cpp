@@ -1,6 +1,8 @@
 #include "rules/train_at_stand.h"
 
 #include "rules/arrival_delay.h"
+#include "rules/departure_formation.h"
+#include "rules/departure_readiness.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
@@ -11,6 +13,8 @@
 namespace wm {
 
 namespace {
+constexpr int stockFormedWithinMinutes = 6;
+
 /// Ticks before the stock of an arrival is released.
 int alightingTicks(const Arrival& a, GameServices& services) {
     if (a.group != 1) return 1;
@@ -33,7 +37,19 @@ int alightingTicks(const Arrival& a, GameServices& services) {
 
 void settleTrainAtStand(GameState& s, Console& console, GameServices& services, LocationId place) {
     Location& l = s.locations[place];
-    if (l.occState == occDeparture && l.occupant > 0) s.departures[l.occupant].location = place;
+    if (l.occState == occDeparture && l.occupant > 0) {
+        s.departures[l.occupant].location = place;
+        checkPlaceReady(s, place);
+    }
+    if (l.occState == occStock) {
+        // Stock brought in that makes up a departure about to leave stands as that departure.
+        const DepartureIndex d = wholeRakeDeparture(s, l.occupant);
+        if (d != 0 && rakeFullyCoupled(s, l.occupant) &&
+            s.clock + stockFormedWithinMinutes > s.departures[d].time &&
+            s.departures[d].state < departureOnWayOut)
+            formDepartureFromLowEnd(s, place, d);
+        return;
+    }
     if (l.occState != occArrival || l.occupant <= 0) return;
     const Arrival& a = s.arrivals[l.occupant];
     if (a.group == l.group) {

@@ -7,6 +7,7 @@
 #include "movement/arrival_ready.h"
 #include "movement/route_move.h"
 #include "movement/validate_move.h"
+#include "rules/traffic_assignment.h"
 #include "session/ask_location.h"
 #include "session/end_of_shift.h"
 #include "session/from_description.h"
@@ -183,8 +184,7 @@ void carryOut(Game& g, LocationId from, int to) {
         return showInformation(g, false);
     case orderAssign:
         if (l.occState != occStock) return g.console.NotPossible();
-        g.host.messageBox(BoxKind::Information, "Assigning stock to a departure is not in this version", 0);
-        return;
+        return assignTraffic(s, g.console, from);
     case orderCouple:
         return CoupleOrder(g, from);
     case orderUncouple:

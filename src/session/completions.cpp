@@ -4,6 +4,8 @@
 #include "rules/arrival_release.h"
 #include "rules/arriving_engines.h"
 #include "rules/departure_delay.h"
+#include "rules/departure_formation.h"
+#include "rules/departure_readiness.h"
 #include "rules/departure_scoring.h"
 #include "rules/engine_servicing.h"
 #include "rules/exchange_sidings.h"
@@ -90,7 +92,7 @@ void reactToCompletion(Game& g, const Completion& done) {
         break;
     case Completed::berthMerged:
         // An arrival uncoupled while its passengers were still getting off is released once they have.
-        releaseArrivalStock(g.state, done.place);
+        if (releaseArrivalStock(g.state, done.place)) formAfterCoupling(g.state, done.place);
         break;
     case Completed::outwardTrafficPlaced:
         outwardTrafficPlaced(g, done.arrival);
@@ -99,6 +101,8 @@ void reactToCompletion(Game& g, const Completion& done) {
     case Completed::engineTurned:
     case Completed::enginesPlaced:
     case Completed::workDone:
+        checkPlaceReady(g.state, done.place);
+        break;
     case Completed::passedThrough:
         break;
     }

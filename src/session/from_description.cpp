@@ -7,6 +7,7 @@
 #include "display/coloured_text.h"
 #include "display/describe_train.h"
 #include "display/text_tables.h"
+#include "rules/arrival_shunting.h"
 #include "rules/arriving_engines.h"
 #include "rules/departure_readiness.h"
 #include "session/game.h"
@@ -59,6 +60,8 @@ std::string arrivalText(const Game& g, LocationId place, ArrivalIndex arrival, s
     }
     if (l.busyTicks > 0 && a.group == l.group)
         note = "Will be ready in " + minutesText(wholeMinutes(l.busyTicks));
+    else if (mayShuntArrival(s, place, arrival))
+        note = "Shunt to yard";
     return text;
 }
 } // namespace

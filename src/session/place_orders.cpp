@@ -4,6 +4,8 @@
 
 #include "movement/reachability.h"
 #include "rules/arrival_release.h"
+#include "rules/departure_formation.h"
+#include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "session/game.h"
 #include "session/main_loop.h"
@@ -92,18 +94,6 @@ int couplingOffer(const Location& l, int end) {
     return 0;
 }
 
-/// Stock now coupled to its engine that makes up a departure due soon becomes that departure.
-void formDepartureFromStock(GameState& s, LocationId place) {
-    Location& l = s.locations[place];
-    if (l.occState != occStock || l.occupant <= 0) return;
-    const DepartureIndex d = s.portions[l.occupant].departure;
-    if (d <= 0) return;
-    const Departure& departure = s.departures[d];
-    if (isFreightFamily(departure.trainType) || departure.time - s.clock > 10 || !allReady(s, d)) return;
-    l.occState = occDeparture;
-    l.occupant = d;
-    s.departures[d].location = place;
-}
 } // namespace
 
 bool fitsUpYardTurntable(int classIndex) {
@@ -136,7 +126,8 @@ void CoupleOrder(Game& g, LocationId place) {
         }
         l.endFlag[e] = 1;
         l.couplingTicks[e] = couplingTicks;
-        formDepartureFromStock(s, place);
+        formAfterCoupling(s, place);
+        checkPlaceReady(s, place); // a train already formed there may have wanted only its engine
         return;
     }
     l.enginePairFlag[e] = 1;
@@ -181,7 +172,7 @@ void UncoupleOrder(Game& g, LocationId place) {
     if (l.endFlag[e]) {
         l.endFlag[e] = 0;
         l.couplingTicks[e] = couplingTicks;
-        releaseArrivalStock(s, place);
+        if (releaseArrivalStock(s, place)) formAfterCoupling(s, place);
         return;
     }
     if (l.enginePairFlag[e]) {

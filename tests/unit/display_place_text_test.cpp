@@ -101,8 +101,9 @@ class DepartureAtPlatform : public LocationLine {
   protected:
     void SetUp() override {
         LocationLine::SetUp();
-        // 8.10 passenger to line 2: it runs down and leaves by the low end.
-        d = newDeparture(8 * 60 + 10, 2, 15, 4);
+        // 8.10 passenger to line 5: it runs down and leaves by the low end. (Trains for the main lines
+        // down may not start from PL1.)
+        d = newDeparture(8 * 60 + 10, 5, 15, 4);
         engine = newEngine("46100");
         state().departures[d].loco = engine;
         place(PL1).occState = occDeparture;

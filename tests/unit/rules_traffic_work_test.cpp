@@ -5,6 +5,7 @@
 #include "rules/traffic_places.h"
 #include "rules/traffic_work.h"
 #include "world/rakes.h"
+#include "world/reference_tables.h"
 #include "world/ticks.h"
 
 namespace wm {
@@ -219,6 +220,45 @@ TEST_F(TrafficWork, ALonePortionIsSingleTrafficOnlyWhereItsRouteIs) {
     const PortionIndex behind = newPortion(s(), 0, 0, 0);
     appendPortion(s(), p, behind, true);
     EXPECT_EQ(singleTrafficAtPlace(s(), p, uy5), 0);
+}
+
+TEST_F(TrafficWork, EachTypeIsWorkedOnlyInItsOwnSidingsWithTheEngineRoomItNeeds) {
+    struct Case {
+        int type;
+        int route;
+        LocationId place;
+        int enginePlace; // an engine standing in this place of the siding, 0 none
+        bool accepted;
+    };
+    const Case cases[] = {
+        {trafficEmptyStock, upYard, uy5, 0, false},
+        {trafficParcels, 15, wal, 0, true},
+        {trafficParcels, upYard, wal, 0, false}, // the traffic's route is not the siding's group
+        {trafficMilk, upYard, uy5, 0, false},    // no dock there
+        {trafficGeneral, upYard, uy5, 0, true},
+        {trafficGeneral, upYard, uy1, 0, false},
+        {trafficLocoCoal, 14, 33, 0, true},
+        {trafficLocoCoal, 14, 32, 0, false},
+        {trafficGeneral, 14, 32, 0, true},
+        {trafficWagonsForRepair, 18, 161, 0, true},
+        {trafficWagonsForRepair, 18, 160, 0, false},
+        {trafficOil, upYard, 127, 0, true},
+        {trafficOil, upYard, 128, 0, false},
+        {trafficGeneral, upYard, uy5, 3, false}, // the high end must be free at UY5
+        {trafficGeneral, upYard, uy5, 1, true},
+        {trafficOil, upYard, 127, 2, false}, // the low end at GSO
+        {trafficOil, upYard, 127, 4, true},
+    };
+    for (const Case& c : cases) {
+        const TrafficIndex t = addTraffic(c.route, c.type, 0);
+        Location& l = s().locations[c.place];
+        l.locoAt = {};
+        if (c.enginePlace != 0) l.locoAt[c.enginePlace] = 1;
+        EXPECT_EQ(placeAccepts(s(), t, c.place), c.accepted)
+            << trafficTypeName(c.type) << " for route " << c.route << " at " << c.place << ", engine place "
+            << c.enginePlace;
+        l.locoAt = {};
+    }
 }
 
 } // namespace

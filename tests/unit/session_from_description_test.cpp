@@ -165,5 +165,28 @@ TEST_F(FromDescription, AnArrivalAtTheEntryIsDescribedOnlyWithinTheHour) {
     EXPECT_EQ(host.messages().back(), "notice  Arrival awaiting pending departure");
 }
 
+TEST_F(FromDescription, AFreightArrivalThatMayBeShuntedInItsYardSaysSo) {
+    s().arrivalCount = 1;
+    Arrival& a = s().arrivals[1];
+    a.code = "099A";
+    a.time = 590;
+    a.line = 20;
+    a.group = 16;
+    a.origin = "Gantry Hill";
+    a.trainType = 10;
+    a.loco = 2;
+    const std::string note = "Shunt to yard";
+    for (const LocationId place : {125, 134}) { // UY1 of the yard; UG3, a reception road
+        Location& road = s().locations[place];
+        road.occState = occArrival;
+        road.occupant = 1;
+        road.locoAt[3] = 2;
+        road.endFlag[highEnd] = 1;
+        s().locos[2].where = place;
+        DescribeFrom(*game, place);
+        EXPECT_EQ(row(32).find(note) != std::string::npos, place == 125) << row(32);
+    }
+}
+
 } // namespace
 } // namespace wm

@@ -70,6 +70,39 @@ TEST_F(PlaceOrders, AnEngineBesideStockCouplesAtItsEndWithAThreeTickCountdown) {
     EXPECT_EQ(lastMessage(), "notice Nothing to uncouple");
 }
 
+TEST_F(PlaceOrders, StockCoupledToItsEngineBecomesTheTrainItMakesUpAndIsReady) {
+    // The 10.05 passenger to line 20 leaves PL1 by its high end; its two portions stand there coupled.
+    const LocationId pl1 = at("PL1");
+    const DepartureIndex d = ++s().departureCount;
+    s().departures[d].time = 605;
+    s().departures[d].line = 20;
+    s().departures[d].group = 15;
+    s().departures[d].trainType = 4;
+    s().portionCount = 2;
+    for (PortionIndex p : {1, 2}) {
+        s().portions[p].departure = d;
+        s().portions[p].portionState = portionStanding;
+        s().portions[p].location = pl1;
+    }
+    s().departures[d].firstPortion = 1;
+    s().departures[d].portionCount = 2;
+    s().portions[1].depNext = 2;
+    s().portions[2].depPrev = 1;
+    s().portions[1].next = 2;
+    s().portions[2].prev = 1;
+    s().portions[1].coupledToNext = 1;
+    Location& l = s().locations[pl1];
+    l.occState = occStock;
+    l.occupant = 1;
+    stand(pl1, 3, 2);
+    CoupleOrder(*game, pl1);
+    EXPECT_EQ(l.occState, occDeparture);
+    EXPECT_EQ(l.occupant, d);
+    EXPECT_EQ(s().departures[d].location, pl1);
+    EXPECT_EQ(s().departures[d].state, departureReady);
+    EXPECT_EQ(s().portions[1].portionState, portionInFormed);
+}
+
 TEST_F(PlaceOrders, WaterOnlyAtAColumnAndOnlyForAnEngineThatNeedsIt) {
     const LocationId noColumn = at("PL4");
     stand(noColumn, 2, 1);
