@@ -41,11 +41,16 @@ bool atRest(const GameState& s, LocationId place) {
 }
 
 /// The berths whose contents stand: a place at rest, and the incoming berth of a place where a move or
-/// work is under way (what the place will hold).
+/// work is under way (what the place will hold). A place a train only passes through holds nothing: its
+/// berth names the passing train for the screen, while the train stands where it is bound.
 std::vector<LocationId> standingBerths(const GameState& s) {
     std::vector<LocationId> berths;
-    for (LocationId place = 1; place <= placeCount; ++place)
-        berths.push_back(atRest(s, place) ? place : incomingBerth(place));
+    for (LocationId place = 1; place <= placeCount; ++place) {
+        if (atRest(s, place))
+            berths.push_back(place);
+        else if (s.locations[place].occState != occPassingThrough)
+            berths.push_back(incomingBerth(place));
+    }
     return berths;
 }
 

@@ -277,6 +277,25 @@ TEST_F(BrokenState, AMoveUnderWayIsNotAFault) {
     EXPECT_TRUE(found.empty()) << listed(found);
 }
 
+TEST_F(BrokenState, APlaceATrainPassesThroughNamesItWithoutHoldingIt) {
+    // The train is bound for another place, whose berth holds it; the place it passes names it for the
+    // screen.
+    const LocationId entry = placeWhere([](const Location& l) { return l.occState == occArrival; });
+    const LocationId passed = placeWhere([](const Location& l) {
+        return l.kind == kindRunningSection && l.occState == occEmpty && enginesAt(l).empty();
+    });
+    s->locations[passed].occState = occPassingThrough;
+    s->locations[passed].busyTicks = 3;
+    s->locations[incomingBerth(passed)].occState = occArrival;
+    s->locations[incomingBerth(passed)].occupant = s->locations[entry].occupant;
+    const auto found = findBrokenInvariants(*s);
+    EXPECT_TRUE(found.empty()) << listed(found);
+    // Once passed, the place holds nothing: a berth still naming the train is a fault.
+    s->locations[passed].busyTicks = 0;
+    s->locations[passed].occState = occEmpty;
+    expectAmong(invariant::berthMerged);
+}
+
 TEST_F(BrokenState, AScoreChangedOutsideTheScoreOperations) {
     s->score += 3;
     InvariantInputs inputs;

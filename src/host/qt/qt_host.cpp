@@ -721,8 +721,13 @@ std::string QtHost::programFilesFolder() {
     return wm::programFilesFolder(executableFolder());
 }
 
+bool QtHost::installed() {
+    return programFilesFolder() != executableFolder();
+}
+
 std::string QtHost::writableFolder(const std::string& folder) {
-    if (folderWritable(QString::fromStdString(folder))) return folder;
+    // An installed copy never writes beside itself, even when run by root.
+    if (!installed() && folderWritable(QString::fromStdString(folder))) return folder;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
     return (user + "/").toStdString();
@@ -741,7 +746,8 @@ bool QtHost::fileExists(const std::string& path) {
 void QtHost::setSettingsFolder(const std::string& folder) {
     QString chosen = QString::fromStdString(folder);
     // An install folder is often read-only; then the settings live in the user's configuration folder.
-    if (!folderWritable(chosen)) chosen = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (installed() || !folderWritable(chosen))
+        chosen = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (chosen == settingsFolder_ && settings_) return;
     if (settings_) settings_->sync();
     settingsFolder_ = chosen;

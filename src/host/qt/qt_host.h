@@ -117,6 +117,8 @@ class QtHost : public QMainWindow, public Host {
     std::string executableFolder() override;
     std::string programFilesFolder() override;
     std::string writableFolder(const std::string& folder) override;
+    /// Running from an installed share layout rather than from a build folder.
+    bool installed();
     std::string executableDate() override;
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readSetting(std::string_view section, std::string_view key) override;
