@@ -27,15 +27,19 @@ class ScriptPlay : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(out); }
 
+    /// Plays a script from tests/scripts.
     void play(const std::string& name) {
         std::ifstream in(std::filesystem::path(WENDMOOR_TESTS_DIR) / "scripts" / name);
         ASSERT_TRUE(in) << name;
         std::vector<std::string> script;
-        for (std::string line; std::getline(in, line);) {
+        for (std::string line; std::getline(in, line);) script.push_back(line);
+        playCommands(name, script);
+    }
+    /// Plays script lines given by the test, %OUT% standing for the test's folder.
+    void playCommands(const std::string& name, std::vector<std::string> script) {
+        for (std::string& line : script)
             for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
                 line.replace(at, 5, out.string());
-            script.push_back(line);
-        }
         // The game writes its score log where it was started: each test in a folder of its own, so that
         // tests run side by side do not write one file.
         const std::filesystem::path started = std::filesystem::current_path();

@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
-#include "drive/driver.h"
+#include "script_play_fixture.h"
 #include "session/help_contexts.h"
 
 namespace wm {
@@ -21,23 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class EndOfShiftDriver : public ::testing::Test {
+class EndOfShiftDriver : public ScriptPlay {
   protected:
-    void SetUp() override {
-        out = fs::temp_directory_path() / ("wm58-end-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(out);
-    }
-    void TearDown() override { fs::remove_all(out); }
-
     /// Plays one script: one driver plays one game.
-    void play(std::vector<std::string> commands) {
-        for (std::string& line : commands)
-            for (auto at = line.find("%OUT%"); at != std::string::npos; at = line.find("%OUT%"))
-                line.replace(at, 5, out.string());
-        std::string error;
-        ASSERT_EQ(driver.run("end.script", commands, error), 0) << error;
-    }
+    void play(std::vector<std::string> commands) { playCommands("end.script", std::move(commands)); }
     std::string fileRow(const std::string& file, int number) const {
         std::ifstream in(out / file);
         std::string line;
@@ -62,9 +48,6 @@ class EndOfShiftDriver : public ::testing::Test {
     }
     std::string row(int number) { return driver.host().rowText(number); }
     Game& game() { return driver.game(); }
-
-    fs::path out;
-    Driver driver{WENDMOOR_BUILD_DIR "/", 1958};
 };
 
 TEST_F(EndOfShiftDriver, AWholeUnattendedWeekdayEndsWithItsPenaltiesTheReportAndTheRating) {
@@ -96,8 +79,8 @@ TEST_F(EndOfShiftDriver, AWholeUnattendedWeekdayEndsWithItsPenaltiesTheReportAnd
 }
 
 TEST_F(EndOfShiftDriver, AnEarlyQuitIsRatedOnTheAdjustedScoreAndItsClosingPenaltiesAreNotLogged) {
-    const fs::path log = game().console.scoreLog().fileName();
-    fs::remove(log);
+    // The game starts in the test's own folder and writes its log there.
+    const fs::path log = out / game().console.scoreLog().fileName();
     play(
         {"answer options:log=1", "menu Options1", "new-game 25 Weekday", "ticks 360", "answer yes", "key Q"});
     ASSERT_TRUE(game().flags.gameOver);
