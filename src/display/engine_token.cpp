@@ -34,24 +34,27 @@ bool onBusyTurntable(const GameState& state, const Loco& loco) {
 
 } // namespace
 
-void DrawEngineToken(Console& console, const GameState& state, int engine) {
-    console.WhiteOnNavy();
+ColouredText engineToken(const GameState& state, int engine) {
+    ColouredText token;
     if (!isEngine(state, engine)) {
-        console.WriteSpaces(engineTokenWidth);
-        return;
+        token.add(std::string(engineTokenWidth, ' '), palette::White, palette::Navy);
+        return token;
     }
     const Loco& loco = state.locos[engine];
     const char prefix = facingExempt(loco.classIndex) ? ' ' : engineGlyph(loco.facing);
-    if (onBusyTurntable(state, loco)) console.SetTextColour(palette::Magenta);
-    console.WriteText(std::string(1, prefix));
-    console.SetTextColour(palette::White);
+    token.add(std::string(1, prefix), onBusyTurntable(state, loco) ? palette::Magenta : palette::White,
+              palette::Navy);
     std::string number(loco.number.view());
     number.resize(5, ' ');
-    console.WriteText(number);
-    console.SetTextColour(conditionColour(loco));
+    token.add(number, palette::White, palette::Navy);
     const std::string_view letter = conditionLetter(loco.condition);
-    console.WriteText(letter.empty() ? std::string(" ") : std::string(letter));
-    console.SetTextColour(palette::White);
+    token.add(letter.empty() ? std::string(" ") : std::string(letter), conditionColour(loco), palette::Navy);
+    return token;
+}
+
+void DrawEngineToken(Console& console, const GameState& state, int engine) {
+    console.WhiteOnNavy();
+    WriteColouredText(console, engineToken(state, engine));
 }
 
 void DrawTurntable(Console& console, const GameState& state, LocationId place, int column, int row) {

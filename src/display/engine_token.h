@@ -2,6 +2,7 @@
 // Engines as the screens show them: the 7-character token, the turntable indicator and the boxes of the
 // shed's single-engine places and roads.
 
+#include "display/coloured_text.h"
 #include "world/capacities.h"
 
 namespace wm {
@@ -12,6 +13,8 @@ struct GameState;
 inline constexpr int engineTokenWidth = 7;
 
 // White on Navy: facing marker, running number and condition letter; 7 blanks for no engine.
+ColouredText engineToken(const GameState& state, int engine);
+// Writes the token at the cursor and leaves the colours White on Navy.
 void DrawEngineToken(Console& console, const GameState& state, int engine);
 
 // Three characters for the engine on the turntable's first place: "   ", "---" for an engine that does

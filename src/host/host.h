@@ -81,6 +81,19 @@ struct OptionValues {
     int fontSize = 12;
 };
 
+/// Where the information window stands and what it holds. Its client area starts at the top-left of its
+/// canvas (no panel above it); the "&Close" button sits at its bottom right.
+struct InfoWindowShape {
+    std::string caption;
+    int rows = 0; // the cells the game draws in, for the record
+    int columns = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int left = 0; // the window's outer top-left on the screen
+    int top = 0;
+    int helpContext = 0; // what the help key opens while it is up
+};
+
 /// Where both hosts put the start screen's buttons: centred, on these console rows.
 inline constexpr int NewButtonRow = 14;
 inline constexpr int ResumeButtonRow = 17;
@@ -105,6 +118,10 @@ class WindowEvents {
     virtual void Timer1Timer() = 0;
     /// A click on a button or a menu item, by its component name ("NewClick" -> "New", "Save1", ...).
     virtual void ComponentClick(std::string_view component) = 0;
+    /// A press on the information window's canvas, in its client pixels.
+    virtual void InfoMouseDown(int x, int y) = 0;
+    /// The information window's Close button or close box.
+    virtual void InfoClose() = 0;
 };
 
 /// Virtual key codes the game distinguishes (those of the original platform).
@@ -143,6 +160,13 @@ class Host {
     virtual void layoutTopPanel(int fontSize, int cellWidth, int cellHeight) = 0;
     /// Asks for FormPaint to run soon (after the window was uncovered, a dialog closed, ...).
     virtual void requestRepaint() = 0;
+
+    // --- the information window: a second canvas in a window of its own, never resized by the player ---
+    /// Shows it (cleared to black) over the main window; the game runs the wait until it is closed.
+    virtual void showInfoWindow(const InfoWindowShape& shape) = 0;
+    virtual void hideInfoWindow() = 0;
+    virtual void drawInfoText(int x, int y, std::string_view text, Colour text_colour, Colour background) = 0;
+    virtual void fillInfoRect(int x, int y, int width, int height, Colour colour) = 0;
 
     // --- window parts ---
     virtual void setCaption(Widget widget, std::string_view caption) = 0;

@@ -12,6 +12,7 @@
 #include "session/end_of_shift.h"
 #include "session/from_description.h"
 #include "session/game.h"
+#include "session/info_window.h"
 #include "session/layout_screens.h"
 #include "session/main_loop.h"
 #include "session/place_orders.h"
@@ -222,9 +223,11 @@ void MenuCommand(Game& g, int code) {
     switch (code) {
     case CmdDeparturesBoard:
     case CmdArrivalsBoard:
-    case CmdRecentMessages:
         g.host.messageBox(BoxKind::Information, "The boards and the messages window are not in this version",
                           0);
+        break;
+    case CmdRecentMessages:
+        ShowRecentMessages(g);
         break;
     case CmdReport:
         ReportScreen(g, false);

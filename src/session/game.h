@@ -7,6 +7,7 @@
 #include "console/input_state.h"
 #include "host/host.h"
 #include "movement/move_context.h"
+#include "session/info_window.h"
 #include "session/session_services.h"
 #include "session/session_state.h"
 #include "world/game_state.h"
@@ -27,6 +28,7 @@ struct Game {
     DisplayState display;
     SessionText text;
     MoveContext move; // the move being ordered in this command cycle
+    InfoWindowState info;
     SessionServices services{*this};
     std::mt19937 random{0};
     /// Tests and tools fix the seed; play seeds from the time of day.

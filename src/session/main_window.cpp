@@ -286,6 +286,14 @@ void TForm1::ComponentClick(std::string_view component) {
     }
 }
 
+void TForm1::InfoMouseDown(int x, int y) {
+    InfoWindowClick(game_, x, y);
+}
+
+void TForm1::InfoClose() {
+    InfoWindowClose(game_);
+}
+
 void TForm1::HelpClick(int context) {
     if (context != 0) game_.host.openHelp(context);
 }

@@ -31,6 +31,8 @@ class TForm1 : public WindowEvents {
     void FormMouseDown(bool rightButton, int x, int y, int screenX, int screenY) override;
     void Timer1Timer() override;
     void ComponentClick(std::string_view component) override;
+    void InfoMouseDown(int x, int y) override;
+    void InfoClose() override;
 
     void FormClose() override;
     void NewClick();

@@ -8,6 +8,7 @@
 #include "rules/departure_readiness.h"
 #include "rules/score_events.h"
 #include "session/game.h"
+#include "session/info_window.h"
 #include "session/main_loop.h"
 #include "world/berths.h"
 #include "world/group_names.h"
@@ -42,13 +43,6 @@ int trainTypeHere(const GameState& s, const Location& l) {
     return -1;
 }
 
-/// Shows the coupling window's job; the window itself comes with the information window.
-void openCouplingWindow(Game& g) {
-    g.host.messageBox(
-        BoxKind::Information,
-        "Couple or uncouple the vehicles one by one in the coupling window (not in this version)", 221);
-}
-
 /// The refusals coupling and uncoupling share. True when the order may go on.
 bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
     GameState& s = g.state;
@@ -76,7 +70,7 @@ bool couplingAllowed(Game& g, LocationId place, bool uncoupling) {
     }
     if (l.occState == occStock && rakeLength(s, l.occupant) >= 2 &&
         (uncoupling || !rakeFullyCoupled(s, l.occupant))) {
-        openCouplingWindow(g);
+        EditCouplings(g, place);
         return false;
     }
     return true;
@@ -111,7 +105,7 @@ void CoupleOrder(Game& g, LocationId place) {
         return;
     }
     if (low != 0 && high != 0) {
-        openCouplingWindow(g);
+        EditCouplings(g, place);
         return;
     }
     const int end = low != 0 ? lowEnd : highEnd;
@@ -153,7 +147,7 @@ void UncoupleOrder(Game& g, LocationId place) {
         else if (l.occState2 != occEmpty)
             end = lowEnd;
         else
-            return openCouplingWindow(g);
+            return EditCouplings(g, place);
     } else if (coupled(lowEnd)) {
         end = lowEnd;
     } else if (coupled(highEnd)) {
@@ -168,7 +162,7 @@ void UncoupleOrder(Game& g, LocationId place) {
         g.console.ShowNotice("Diesel unit cannot be uncoupled");
         return;
     }
-    if (l.endFlag[e] && l.enginePairFlag[e]) return openCouplingWindow(g);
+    if (l.endFlag[e] && l.enginePairFlag[e]) return EditCouplings(g, place);
     if (l.endFlag[e]) {
         l.endFlag[e] = 0;
         l.couplingTicks[e] = couplingTicks;

@@ -34,8 +34,12 @@ class DriveTarget {
     virtual void menu(std::string_view component) = 0;
     /// The window's close box.
     virtual void close() = 0;
+    /// A left press and release at a pixel of the information window's canvas.
+    virtual void clickInfo(int x, int y) = 0;
 
     virtual std::string screenDump() const = 0;
+    /// The information window's cells, its own rows and columns, in the screen file's format.
+    virtual std::string infoDump() const = 0;
     virtual std::string caption(Widget widget) const = 0;
     /// Saves a PNG of the whole window; false with `why` set when there is no picture to save.
     virtual bool picture(const std::string& path, std::string& why) = 0;

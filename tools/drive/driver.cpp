@@ -169,7 +169,7 @@ void Driver::execute(const std::string& line) {
     } else if (command == "answer") {
         need(1);
         const std::string value = rest();
-        static const char* plain[] = {"yes", "no", "ok", "cancel"};
+        static const char* plain[] = {"yes", "no", "ok", "cancel", "close"};
         bool known = false;
         for (const char* p : plain) known = known || value == p;
         for (const char* prefix : {"text:", "file:", "choice:", "menu:"})
@@ -219,6 +219,19 @@ void Driver::execute(const std::string& line) {
     } else if (command == "screen") {
         need(1);
         writeFile(rest(), target_->screenDump());
+    } else if (command == "info") {
+        need(1);
+        if (!game_->info.open) throw ScriptFailure{"info: the information window is not open"};
+        writeFile(rest(), target_->infoDump());
+    } else if (command == "click-info") {
+        need(2);
+        if (target_->terminated()) throw ScriptFailure{"click-info: the program has ended"};
+        if (!game_->info.open) throw ScriptFailure{"click-info: the information window is not open"};
+        const Console& c = game_->console;
+        const int column = number(w[1], "the column");
+        const int row = number(w[2], "the row");
+        target_->clickInfo((column - 1) * c.cellWidth() + c.cellWidth() / 2,
+                           (row - 1) * c.cellHeight() + c.cellHeight() / 2);
     } else if (command == "picture") {
         need(1);
         std::string why;

@@ -3,6 +3,7 @@
 
 #include "drive/drive_target.h"
 #include "host/headless/headless_host.h"
+#include "session/main_window.h"
 
 namespace wm {
 
@@ -21,7 +22,9 @@ class HeadlessTarget : public DriveTarget {
     void key(int virtualKey, char typed) override;
     void menu(std::string_view component) override;
     void close() override;
+    void clickInfo(int x, int y) override { window_->InfoMouseDown(x, y); }
     std::string screenDump() const override { return host_.screenDump(); }
+    std::string infoDump() const override { return host_.infoDump(); }
     std::string caption(Widget widget) const override { return host_.caption(widget); }
     bool picture(const std::string& path, std::string& why) override;
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "host/qt/info_window.h"
 #include "host/qt/qt_host.h"
 #include "session/main_window.h"
 
@@ -75,7 +76,22 @@ class WindowTarget : public DriveTarget {
 
     void close() override { host_.close(); }
 
+    void clickInfo(int x, int y) override {
+        InfoWindow* info = host_.infoWindow();
+        if (!info || !info->isVisible()) return;
+        QWidget* canvas = info->canvas();
+        const QPointF local(x, y);
+        const QPointF global = canvas->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(canvas, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(canvas, &release);
+    }
+
     std::string screenDump() const override { return host_.screenDump(); }
+    std::string infoDump() const override { return host_.infoDump(); }
 
     std::string caption(Widget widget) const override { return host_.caption(widget); }
 

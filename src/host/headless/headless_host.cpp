@@ -13,6 +13,7 @@ HeadlessHost::HeadlessHost() {
     visible_[Widget::Label7] = false;
     visible_[Widget::New] = false;
     visible_[Widget::Resume] = false;
+    infoGrid_.setTopRows(0);
 }
 
 void HeadlessHost::setEventHandler(WindowEvents* handler) {
@@ -32,6 +33,7 @@ void HeadlessHost::setCanvasFont(int pointSize) {
     fontSize_ = pointSize;
     const TextExtent w = measureText("W", pointSize);
     grid_.setCellSize(w.width, w.height + 1);
+    infoGrid_.setCellSize(w.width, w.height + 1);
 }
 
 void HeadlessHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
@@ -44,6 +46,32 @@ void HeadlessHost::fillRect(int x, int y, int width, int height, Colour colour) 
 
 void HeadlessHost::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidth) {
     grid_.drawLine(x1, y1, x2, y2, colour, penWidth);
+}
+
+void HeadlessHost::showInfoWindow(const InfoWindowShape& shape) {
+    infoShape_ = shape;
+    infoShown_ = true;
+    infoGrid_.clear();
+    runtime_.setInfoCloser([this] {
+        if (handler_) handler_->InfoClose();
+    });
+}
+
+void HeadlessHost::hideInfoWindow() {
+    infoShown_ = false;
+    runtime_.setInfoCloser({});
+}
+
+void HeadlessHost::drawInfoText(int x, int y, std::string_view text, Colour textColour, Colour background) {
+    infoGrid_.drawText(x, y, text, textColour, background);
+}
+
+void HeadlessHost::fillInfoRect(int x, int y, int width, int height, Colour colour) {
+    infoGrid_.fillRect(x, y, width, height, colour);
+}
+
+std::string HeadlessHost::infoDump() const {
+    return infoGrid_.cellDump(infoShape_.rows, infoShape_.columns);
 }
 
 void HeadlessHost::setClientSize(int width, int height) {

@@ -67,6 +67,12 @@ class HeadlessHost : public Host {
     const std::map<std::string, std::string>& settings() const { return runtime_.settings(); }
     void setSetting(const std::string& key, const std::string& value) { runtime_.setSetting(key, value); }
 
+    /// The information window as it was last drawn: its rows and columns in the screen file's format.
+    std::string infoDump() const;
+    bool infoWindowShown() const { return infoShown_; }
+    const InfoWindowShape& infoShape() const { return infoShape_; }
+    const RecordedCell& infoCell(int column, int row) const { return infoGrid_.cell(column, row); }
+
     /// The colour letters of the screen dump.
     static char colourLetter(Colour colour) { return CellGrid::colourLetter(colour); }
 
@@ -81,6 +87,10 @@ class HeadlessHost : public Host {
     void layoutTopPanel(int, int, int) override {}
     /// Paints at once, as the desktop window does.
     void requestRepaint() override;
+    void showInfoWindow(const InfoWindowShape& shape) override;
+    void hideInfoWindow() override;
+    void drawInfoText(int x, int y, std::string_view text, Colour text_colour, Colour background) override;
+    void fillInfoRect(int x, int y, int width, int height, Colour colour) override;
     void setCaption(Widget widget, std::string_view caption) override;
     void setVisible(Widget widget, bool visible) override;
     void setEnabled(Widget widget, bool enabled) override;
@@ -126,6 +136,9 @@ class HeadlessHost : public Host {
 
   private:
     CellGrid grid_;
+    CellGrid infoGrid_;
+    InfoWindowShape infoShape_;
+    bool infoShown_ = false;
     ScriptRuntime runtime_;
     std::map<Widget, std::string> captions_;
     std::map<Widget, bool> visible_;

@@ -31,6 +31,7 @@
 
 #include "host/qt/end_dialog.h"
 #include "host/qt/help_window.h"
+#include "host/qt/info_window.h"
 #include "host/qt/options_dialog.h"
 #include "host/qt/select_game_dialog.h"
 #include "host/record/program_files.h"
@@ -284,12 +285,12 @@ void QtHost::setCanvasFont(int pointSize) {
     cellHeight_ = canvasMetrics_->height() + 1;
     cellWidth_ = canvasMetrics_->horizontalAdvance(QStringLiteral("W"));
     grid_.setCellSize(cellWidth_, cellHeight_);
+    infoGrid_.setCellSize(cellWidth_, cellHeight_);
 }
 
-void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
-    grid_.drawText(x, y, text, textColour, background);
-    if (canvas_->image.isNull()) return;
-    QPainter painter(&canvas_->image);
+void QtHost::paintText(QImage& image, int x, int y, std::string_view text, Colour textColour,
+                       Colour background) {
+    QPainter painter(&image);
     if (!canvasMetrics_) setCanvasFont(canvasFontSize_);
     painter.setFont(canvasFont_);
     const QFontMetrics& metrics = *canvasMetrics_;
@@ -304,7 +305,13 @@ void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Co
     for (qsizetype i = 0; i < s.size(); ++i)
         if (s[i] != QChar(' '))
             painter.drawText(x + static_cast<int>(i) * cellWidth_, y + metrics.ascent(), QString(s[i]));
-    canvas_->update(x, y, width, cellHeight_);
+}
+
+void QtHost::drawText(int x, int y, std::string_view text, Colour textColour, Colour background) {
+    grid_.drawText(x, y, text, textColour, background);
+    if (canvas_->image.isNull()) return;
+    paintText(canvas_->image, x, y, text, textColour, background);
+    canvas_->update(x, y, static_cast<int>(text.size()) * cellWidth_, cellHeight_);
 }
 
 void QtHost::fillRect(int x, int y, int width, int height, Colour colour) {
@@ -324,6 +331,54 @@ void QtHost::drawLine(int x1, int y1, int x2, int y2, Colour colour, int penWidt
     canvas_->update(QRect(QPoint(x1, y1), QPoint(x2, y2))
                         .normalized()
                         .adjusted(-penWidth, -penWidth, penWidth, penWidth));
+}
+
+void QtHost::showInfoWindow(const InfoWindowShape& shape) {
+    if (!info_) {
+        info_ = std::make_unique<InfoWindow>(this);
+        info_->canvas()->pressed = [this](int x, int y) {
+            wake();
+            if (events_) events_->InfoMouseDown(x, y);
+        };
+        info_->closeRequested = [this] {
+            wake();
+            if (events_) events_->InfoClose();
+        };
+        info_->helpRequested = [this](int context) { openHelp(context); };
+    }
+    infoShape_ = shape;
+    infoGrid_.setTopRows(0);
+    infoGrid_.clear();
+    info_->reveal(latin1(shape.caption), shape.clientWidth, shape.clientHeight, shape.left, shape.top,
+                  shape.helpContext);
+    // A script closes it as the player would: by its button.
+    if (script_) script_->setInfoCloser([this] { info_->closeButton()->click(); });
+}
+
+void QtHost::hideInfoWindow() {
+    if (script_) script_->setInfoCloser({});
+    if (!info_) return;
+    info_->hide();
+    focusWindow();
+}
+
+void QtHost::drawInfoText(int x, int y, std::string_view text, Colour textColour, Colour background) {
+    infoGrid_.drawText(x, y, text, textColour, background);
+    if (!info_ || info_->canvas()->image.isNull()) return;
+    paintText(info_->canvas()->image, x, y, text, textColour, background);
+    info_->canvas()->update(x, y, static_cast<int>(text.size()) * cellWidth_, cellHeight_);
+}
+
+void QtHost::fillInfoRect(int x, int y, int width, int height, Colour colour) {
+    infoGrid_.fillRect(x, y, width, height, colour);
+    if (!info_ || info_->canvas()->image.isNull()) return;
+    QPainter painter(&info_->canvas()->image);
+    painter.fillRect(x, y, width, height, qcolour(colour));
+    info_->canvas()->update(x, y, width, height);
+}
+
+std::string QtHost::infoDump() const {
+    return infoGrid_.cellDump(infoShape_.rows, infoShape_.columns);
 }
 
 void QtHost::setClientSize(int width, int height) {
@@ -546,6 +601,29 @@ std::string QtHost::screenDump() const {
 
 bool QtHost::savePicture(const std::string& path) {
     QPixmap shot = grab();
+    if (info_ && info_->isVisible()) {
+        // The information window stands at the right of the screen, partly beyond this one: the picture
+        // takes in both on a plain desktop, the window under a title bar with its caption, as a window
+        // manager would draw it.
+        const QRect main = geometry();
+        const QRect info = info_->geometry();
+        const int titleHeight = QFontMetrics(font()).height() + 8;
+        const QRect framed = info.adjusted(0, -titleHeight, 0, 0);
+        const QRect both = main.united(framed);
+        QPixmap desk(both.size());
+        desk.fill(QColor(58, 110, 165));
+        QPainter painter(&desk);
+        painter.drawPixmap(main.topLeft() - both.topLeft(), shot);
+        const QPoint infoAt = info.topLeft() - both.topLeft();
+        painter.fillRect(QRect(infoAt.x(), infoAt.y() - titleHeight, info.width(), titleHeight),
+                         QColor(0, 0, 128));
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(infoAt.x() + 6, infoAt.y() - titleHeight, info.width() - 12, titleHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, info_->windowTitle());
+        painter.drawPixmap(infoAt, info_->grab());
+        painter.end();
+        shot = desk;
+    }
     if (endDialog_ && endDialog_->isVisible()) {
         // The dialog is a window of its own, centred over this one.
         const QPixmap dialog = endDialog_->grab();

@@ -28,6 +28,7 @@ namespace wm {
 
 class EndDialog;
 class HelpWindow;
+class InfoWindow;
 class ScriptRuntime;
 class QtHost;
 
@@ -74,6 +75,9 @@ class QtHost : public QMainWindow, public Host {
     std::string caption(Widget widget) const;
     /// Runs the first activation if the platform has not sent one (some platforms never activate).
     void ensureActivated();
+    /// The information window's cells as the driver's info file shows them; its widget while it is shown.
+    std::string infoDump() const;
+    InfoWindow* infoWindow() const { return info_.get(); }
     /// The wave files sounding now (or loading to sound).
     std::vector<std::string> soundsPlaying() const;
 
@@ -87,6 +91,10 @@ class QtHost : public QMainWindow, public Host {
     ScreenSize screenSize() override;
     void layoutTopPanel(int fontSize, int cellWidth, int cellHeight) override;
     void requestRepaint() override;
+    void showInfoWindow(const InfoWindowShape& shape) override;
+    void hideInfoWindow() override;
+    void drawInfoText(int x, int y, std::string_view text, Colour text_colour, Colour background) override;
+    void fillInfoRect(int x, int y, int width, int height, Colour colour) override;
     void setCaption(Widget widget, std::string_view caption) override;
     void setVisible(Widget widget, bool visible) override;
     void setEnabled(Widget widget, bool enabled) override;
@@ -140,6 +148,8 @@ class QtHost : public QMainWindow, public Host {
     void buildPanel();
     void placeStartButtons();
     QFont consoleFont(int pointSize) const;
+    /// Text in the console font, a character a cell, opaque over the text's height.
+    void paintText(QImage& image, int x, int y, std::string_view text, Colour textColour, Colour background);
     std::optional<std::string> runFileDialog(const FileDialogOptions& options, bool save);
     QAction* addItem(QMenu* menu, const char* component, const QString& caption,
                      const QKeySequence& shortcut = {});
@@ -173,6 +183,9 @@ class QtHost : public QMainWindow, public Host {
     /// Under a script, the end-of-session dialog stays up once answered, as the last thing shown.
     std::unique_ptr<EndDialog> endDialog_;
     CellGrid grid_;
+    std::unique_ptr<InfoWindow> info_;
+    CellGrid infoGrid_;
+    InfoWindowShape infoShape_;
     ScriptRuntime* script_ = nullptr;
     std::vector<QEventLoop*> waits_; // the sleeps in progress, innermost last
     QString applicationTitle_;

@@ -42,8 +42,13 @@ void CellGrid::setCellSize(int width, int height) {
     cellHeight_ = std::max(1, height);
 }
 
+void CellGrid::clear() {
+    cells_ = {};
+    lines_.clear();
+}
+
 std::pair<int, int> CellGrid::cellAt(int x, int y) const {
-    const int top = 2 * cellHeight_;
+    const int top = topRows_ * cellHeight_;
     const int column = x >= 0 ? x / cellWidth_ + 1 : 0;
     const int row = y >= top ? (y - top) / cellHeight_ + 1 : 0;
     return {column, row};
@@ -60,7 +65,7 @@ void CellGrid::drawText(int x, int y, std::string_view text, Colour textColour, 
 }
 
 void CellGrid::fillRect(int x, int y, int width, int height, Colour colour) {
-    const int top = 2 * cellHeight_;
+    const int top = topRows_ * cellHeight_;
     for (int row = 1; row <= Rows; ++row) {
         const int cy = top + (row - 1) * cellHeight_ + cellHeight_ / 2;
         if (cy < y || cy >= y + height) continue;
@@ -113,6 +118,25 @@ std::string CellGrid::rowText(int row) const {
     for (int column = 1; column <= Columns; ++column) {
         const RecordedCell& c = cell(column, row);
         appendLatin1(out, c.ch == ' ' && c.line ? c.line : c.ch);
+    }
+    return out;
+}
+
+std::string CellGrid::cellDump(int rows, int columns) const {
+    rows = std::clamp(rows, 0, Rows);
+    columns = std::clamp(columns, 0, Columns);
+    std::string out;
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= columns; ++column) appendLatin1(out, cell(column, row).ch);
+        out += '\n';
+    }
+    out += '\n';
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= columns; ++column) {
+            out += colourLetter(cell(column, row).text);
+            out += colourLetter(cell(column, row).background);
+        }
+        out += '\n';
     }
     return out;
 }

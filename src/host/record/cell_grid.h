@@ -33,6 +33,10 @@ class CellGrid {
 
     /// The cell size of the console font; rows start two cells down, below the top panel.
     void setCellSize(int width, int height);
+    /// Rows start this many cells down: 2 below the main window's top panel, 0 on a canvas without one.
+    void setTopRows(int rows) { topRows_ = rows; }
+    /// Every cell blank again, and no lines.
+    void clear();
 
     void drawText(int x, int y, std::string_view text, Colour textColour, Colour background);
     void fillRect(int x, int y, int width, int height, Colour colour);
@@ -43,6 +47,9 @@ class CellGrid {
     /// 32 lines of 100 characters, a blank line, 32 lines of two colour letters a cell. The start
     /// buttons, which are widgets rather than cells, are written over their rows when shown.
     std::string screenDump(bool newButtonShown, bool resumeButtonShown) const;
+    /// The first `rows` lines of `columns` characters, a blank line, then their colour letters: the screen
+    /// file's format for a canvas smaller than the console.
+    std::string cellDump(int rows, int columns) const;
     /// The track lines still on the screen, each once however often it was redrawn: a fill over a
     /// line's whole extent removes it.
     std::vector<RecordedLine> lines() const;
@@ -58,6 +65,7 @@ class CellGrid {
     std::map<std::array<int, 4>, RecordedLine> lines_; // by end points
     int cellWidth_ = 8;
     int cellHeight_ = 17;
+    int topRows_ = 2;
 };
 
 } // namespace wm

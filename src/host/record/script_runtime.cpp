@@ -45,6 +45,12 @@ void ScriptRuntime::processEvents(bool waitingForPlayer) {
         return;
     }
     if (!waitingForPlayer) return;
+    if (infoCloser_ && !answers_.empty() && answers_.front() == "close") {
+        answers_.pop_front();
+        const std::function<void()> close = infoCloser_;
+        close();
+        return;
+    }
     if (ticksToPass_ > 0) {
         if (timerInterval_ <= 0) throw ScriptFailure{"the clock is not running, so no tick can pass"};
         now_ = std::max(now_, timerDue_);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -48,9 +49,13 @@ class ScriptRuntime {
 
     // scripted input
     /// One answer for a dialog or box: "yes", "no", "ok", "cancel", "text:..", "file:..", "choice:D,Y",
-    /// "menu:ITEM", "options:KEY=VALUE,...".
+    /// "menu:ITEM", "options:KEY=VALUE,...", "close" (the information window).
     void queueAnswer(std::string value) { answers_.push_back(std::move(value)); }
     void queueGameChoice(GameChoice choice) { gameChoices_.push_back(choice); }
+    /// While the information window is up, how to close it: a queued "close" answer does so the next time
+    /// the game waits for the player. An empty function once it is hidden.
+    void setInfoCloser(std::function<void()> closer) { infoCloser_ = std::move(closer); }
+    bool infoWindowOpen() const { return static_cast<bool>(infoCloser_); }
     /// Forgets the answers no dialog has taken.
     void dropAnswers() { answers_.clear(); }
     /// Lets `count` timer events pass before the next command is read.
@@ -123,6 +128,7 @@ class ScriptRuntime {
     std::int64_t timerDue_ = 0;
     int ticksToPass_ = 0;
     std::int64_t waitUntil_ = 0;
+    std::function<void()> infoCloser_;
 };
 
 } // namespace wm
