@@ -67,6 +67,31 @@ TEST_F(CouplingWindowDriver, TheRakeIsUncoupledByAClickAndAnEngineTakesOnlyWhatI
     EXPECT_EQ(uga.endFlag[highEnd], 1);
 }
 
+TEST_F(CouplingWindowDriver, AnEngineCoupledInTheWindowToAPassengerRakeFormsItsDepartureReadyToGo) {
+    play("coupling_to_departure.txt");
+    const Location& p6n = s().locations[place("P6N")];
+    const Location& p6s = s().locations[place("P6S")];
+    // Opened by Uncouple on the two-portion rake: the express's engine, the 1.37, the parcels, the shed
+    // engine; the parcels cut off and the shed engine coupled to them.
+    EXPECT_EQ(infoRow("stock.txt", 4).substr(1, 3), " + ");
+    EXPECT_EQ(infoRow("stock.txt", 5).substr(6, 8), "Parcels,");
+    EXPECT_EQ(infoRow("parcels-cut.txt", 4).substr(1, 3), "   ");
+    EXPECT_EQ(infoRow("parcels-cut.txt", 6).substr(1, 3), " + ");
+    EXPECT_EQ(s().departures[s().portions[p6s.occupant].departure].code.str(), "229B");
+    // Opened by Couple with an uncoupled engine at each end of the 1.37.
+    EXPECT_EQ(infoRow("both-ends.txt", 4).substr(7, 4), "1.37");
+    EXPECT_EQ(infoRow("both-ends.txt", 5).substr(1, 3), "   ");
+    EXPECT_EQ(infoRow("coupled.txt", 5).substr(1, 3), " + ");
+
+    ASSERT_EQ(p6n.occState, occDeparture);
+    const Departure& d = s().departures[p6n.occupant];
+    EXPECT_EQ(d.code.str(), "064B");
+    EXPECT_EQ(d.state, departureReady);
+    EXPECT_EQ(d.location, place("P6N"));
+    EXPECT_EQ(p6n.endFlag[highEnd], 1);
+    EXPECT_EQ(p6n.endFlag[lowEnd], 0) << "the express's engine was left uncoupled";
+}
+
 TEST_F(CouplingWindowDriver, WhileItIsOpenTheMainWindowTakesNoInputAndTheClockStandsStill) {
     std::vector<std::string> script = openAtUG1;
     script.insert(script.end(),
