@@ -10,6 +10,7 @@ InfoConsole::InfoConsole(Host& host, int cellWidth, int cellHeight)
 }
 
 void InfoConsole::Clear(int rows, int columns) {
+    columns_ = columns;
     // The window's margins (and the strip the Close button sits on) are black too.
     host_.fillInfoRect(0, 0, columns * cellWidth_ + 5, rows * cellHeight_ + 30, palette::Black);
     GotoCell(1, 1);

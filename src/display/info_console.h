@@ -31,6 +31,10 @@ class InfoConsole {
 
     int row() const { return row_; }
     int column() const { return cellWidth_ > 0 ? x_ / cellWidth_ + 1 : 1; }
+    /// The columns of the canvas as last cleared.
+    int columns() const { return columns_; }
+    /// Cells left on the row from the cursor.
+    int room() const { return columns_ - column() + 1; }
     int cellWidth() const { return cellWidth_; }
     int cellHeight() const { return cellHeight_; }
 
@@ -41,6 +45,7 @@ class InfoConsole {
     int x_ = 0;
     int y_ = 0;
     int row_ = 1;
+    int columns_ = 80;
     Colour text_;
     Colour back_;
 };

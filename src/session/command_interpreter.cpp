@@ -180,7 +180,7 @@ void carryOut(Game& g, LocationId from, int to) {
     if (isScreenLink(to)) return SelectScreen(g, to - firstScreenCode);
     switch (to) {
     case orderLocoInfo:
-        return showInformation(g, true);
+        return ShowLocosAt(g, from);
     case orderTrainInfo:
         return showInformation(g, false);
     case orderAssign:

@@ -5,24 +5,16 @@
 #include "console/palette.h"
 #include "console/waits.h"
 #include "display/engine_report.h"
-#include "display/engine_whereabouts.h"
 #include "session/closing_penalties.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
+#include "session/info_window.h"
 #include "session/shift_rating.h"
 
 namespace wm {
 
 namespace {
 constexpr int ReportDisplayMode = 3;
-constexpr int HelpLocoLocation = 211;
-
-void showWhereabouts(Game& g, LocoIndex engine) {
-    // The information window is not built yet: its engine-location page is given as a box.
-    g.host.messageBox(BoxKind::Information, "Loco location \r\n" + engineLocationLine(g.state, engine),
-                      HelpLocoLocation);
-}
-
 void writePrompt(Console& c) {
     c.ClearMessageLine();
     c.SetTextColour(palette::HighlightText);
@@ -56,7 +48,7 @@ void ReportScreen(Game& g, bool final) {
         const LocoIndex engine =
             reportEngineAt(reportedEngines(g.state), g.input.clickColumn, g.input.clickRow);
         if (engine == 0) break;
-        showWhereabouts(g, engine);
+        ShowLocoLocation(g, engine);
     }
     c.ClearMessageLine();
     g.display.displayMode = 0;

@@ -4,6 +4,7 @@
 
 #include "console/time_format.h"
 #include "display/info_console.h"
+#include "display/info_engines.h"
 #include "display/recent_messages.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
@@ -128,6 +129,12 @@ void PaintInfoWindow(Game& g) {
     case InfoMode::couplings:
         drawCouplingWindow(c, g.state, info.coupling);
         break;
+    case InfoMode::locosAt:
+        drawLocosAt(c, g.state, info.item, g.console.options().hideLocoData);
+        break;
+    case InfoMode::locoLocation:
+        drawLocoLocation(c, g.state, info.item, g.console.options().hideLocoData);
+        break;
     case InfoMode::recentMessages:
         drawRecentMessages(c, recentMessageLines(g.console.history(), g.console.newestHistoryIndex()));
         break;
@@ -149,6 +156,14 @@ void InfoWindowClose(Game& g) {
 
 void EditCouplings(Game& g, LocationId place) {
     FormReveal(g, InfoMode::couplings, place);
+}
+
+void ShowLocosAt(Game& g, LocationId place) {
+    FormReveal(g, InfoMode::locosAt, place);
+}
+
+void ShowLocoLocation(Game& g, LocoIndex engine) {
+    FormReveal(g, InfoMode::locoLocation, engine);
 }
 
 void ShowRecentMessages(Game& g) {

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-
 #include "script_play_fixture.h"
 #include "session/help_contexts.h"
 
@@ -100,9 +99,9 @@ TEST_F(EndOfShiftDriver, AnEarlyQuitIsRatedOnTheAdjustedScoreAndItsClosingPenalt
 
 TEST_F(EndOfShiftDriver, ReportDuringPlayTellsWhereAClickedEngineIsAndAClickBesideOrAKeyGoesBack) {
     play({"new-game 25 Weekday", "ticks 6", "key R", "screen %OUT%/report.txt", "state %OUT%/report.json",
-          "click 3 7", "state %OUT%/after-box.json", "click 95 7", "state %OUT%/after-click.json", "key R",
-          "click 3 7", "key PGDN", "state %OUT%/after-paging.json", "key R", "key ESC",
-          "screen %OUT%/after-key.txt"});
+          "click 3 7", "info %OUT%/whereabouts.txt", "answer close", "state %OUT%/after-box.json",
+          "click 95 7", "state %OUT%/after-click.json", "key R", "click 3 7", "answer close", "key PGDN",
+          "state %OUT%/after-paging.json", "key R", "key ESC", "screen %OUT%/after-key.txt"});
     EXPECT_NE(fileRow("report.txt", 5).find("Report at  0.03 - Engines in the Wendmoor area"),
               std::string::npos)
         << fileRow("report.txt", 5);
@@ -111,15 +110,15 @@ TEST_F(EndOfShiftDriver, ReportDuringPlayTellsWhereAClickedEngineIsAndAClickBesi
     const std::string firstEntry = fileRow("report.txt", 7).substr(0, 18);
     ASSERT_NE(firstEntry, std::string(18, ' '));
 
-    // The click on the first engine: one box, with the information window's help context.
-    ASSERT_GE(driver.host().boxes().size(), 1u);
-    const RecordedBox& box = driver.host().boxes().front();
-    EXPECT_EQ(box.helpContext, 211);
-    EXPECT_EQ(box.text.rfind("Loco location \r\n" + firstEntry.substr(1, 5), 0), 0u) << box.text;
-    EXPECT_EQ(jsonNumber("after-box.json", "displayMode"), 3) << "the report stays after the box";
-    // A click beside the grid, and a key, end the report without a box.
+    // The click on the first engine opens the information window on its whereabouts, with its help context.
+    EXPECT_EQ(driver.host().infoShape().helpContext, 211);
+    EXPECT_EQ(driver.host().infoShape().caption, "Loco location ");
+    EXPECT_NE(fileRow("whereabouts.txt", 2).find(firstEntry.substr(1, 5)), std::string::npos)
+        << fileRow("whereabouts.txt", 2);
+    EXPECT_EQ(jsonNumber("after-box.json", "displayMode"), 3) << "the report stays after the window";
+    // A click beside the grid, and a key, end the report without opening the window.
     EXPECT_EQ(jsonNumber("after-click.json", "displayMode"), 0);
-    EXPECT_EQ(driver.host().boxes().size(), 2u) << "a paging key is not a second click on the engine";
+    EXPECT_TRUE(driver.host().boxes().empty());
     EXPECT_EQ(jsonNumber("after-paging.json", "displayMode"), 0);
     EXPECT_EQ(fileRow("after-key.txt", 5).find("Report at"), std::string::npos);
     EXPECT_EQ(game().display.displayMode, 0);
