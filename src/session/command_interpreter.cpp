@@ -150,14 +150,6 @@ int chooseTo(Game& g, LocationId from, bool typed, bool right) {
     return hit.command != 0 ? 0 : hit.target;
 }
 
-void showInformation(Game& g, bool engines) {
-    g.host.messageBox(
-        BoxKind::Information,
-        engines ? "The information window would show the engines of this place (not in this version)"
-                : "The information window would show the train of this place (not in this version)",
-        engines ? 191 : 201);
-}
-
 /// A move that has passed the interpreter's checks: a train at an entry point must be near enough to be
 /// signalled in, then the rules and the route decide.
 void orderMove(Game& g, LocationId from, LocationId to) {
@@ -182,7 +174,7 @@ void carryOut(Game& g, LocationId from, int to) {
     case orderLocoInfo:
         return ShowLocosAt(g, from);
     case orderTrainInfo:
-        return showInformation(g, false);
+        return ShowContents(g, from);
     case orderAssign:
         if (l.occState != occStock) return g.console.NotPossible();
         return assignTraffic(s, g.console, from);

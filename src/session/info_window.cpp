@@ -5,6 +5,7 @@
 #include "console/time_format.h"
 #include "display/info_console.h"
 #include "display/info_engines.h"
+#include "display/info_trains.h"
 #include "display/recent_messages.h"
 #include "session/game.h"
 #include "session/help_contexts.h"
@@ -129,6 +130,15 @@ void PaintInfoWindow(Game& g) {
     case InfoMode::couplings:
         drawCouplingWindow(c, g.state, info.coupling);
         break;
+    case InfoMode::departureDetails:
+        drawDepartureDetails(c, g.state, info.item, g.console.options().hideLocoData);
+        break;
+    case InfoMode::arrivalDetails:
+        drawArrivalDetails(c, g.state, info.item, g.console.options().hideLocoData);
+        break;
+    case InfoMode::contents:
+        drawContents(c, g.state, info.item, g.console.options().hideLocoData);
+        break;
     case InfoMode::locosAt:
         drawLocosAt(c, g.state, info.item, g.console.options().hideLocoData);
         break;
@@ -137,8 +147,6 @@ void PaintInfoWindow(Game& g) {
         break;
     case InfoMode::recentMessages:
         drawRecentMessages(c, recentMessageLines(g.console.history(), g.console.newestHistoryIndex()));
-        break;
-    default:
         break;
     }
 }
@@ -156,6 +164,19 @@ void InfoWindowClose(Game& g) {
 
 void EditCouplings(Game& g, LocationId place) {
     FormReveal(g, InfoMode::couplings, place);
+}
+
+void ShowDepartureDetails(Game& g, DepartureIndex departure) {
+    FormReveal(g, InfoMode::departureDetails, departure);
+}
+
+void ShowArrivalDetails(Game& g, ArrivalIndex arrival) {
+    faceArrivalEngine(g.state, arrival);
+    FormReveal(g, InfoMode::arrivalDetails, arrival);
+}
+
+void ShowContents(Game& g, LocationId place) {
+    FormReveal(g, InfoMode::contents, place);
 }
 
 void ShowLocosAt(Game& g, LocationId place) {
