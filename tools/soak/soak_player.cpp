@@ -123,6 +123,16 @@ void SoakPlayer::run(const std::string& line) {
 void SoakPlayer::nextLine() {
     HeadlessHost& host = driver_.host();
     const bool inCommandWait = host.enabled(Widget::Pause1);
+    if (queued_.empty() && driver_.game().info.open) {
+        // The information window waits for its Close; first, now and then, a click in it. Answers left
+        // for questions that did not come would stand in front of the Close.
+        driver_.runtime().dropAnswers();
+        std::uniform_int_distribution<int> pick(0, 99);
+        if (pick(random_) < 60)
+            queued_.push_back("click-info " + std::to_string(1 + pick(random_) % 10) + " " +
+                              std::to_string(1 + pick(random_) % 20));
+        queued_.push_back("answer close");
+    }
     if (queued_.empty()) {
         // Answers meant for dialogs that did not come would answer the wrong ones later.
         driver_.runtime().dropAnswers();
