@@ -25,6 +25,7 @@ struct Game {
     SessionFlags flags;
     ClockState clock;
     DisplayState display;
+    AlertState alerts;
     SessionText text;
     MoveContext move; // the move being ordered in this command cycle
     SessionServices services{*this};
