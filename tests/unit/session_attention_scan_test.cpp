@@ -6,6 +6,7 @@
 #include "rules/arrival_shunting.h"
 #include "session/attention_rules.h"
 #include "session/attention_scan.h"
+#include "session/closing_penalties.h"
 #include "session/main_loop.h"
 #include "world/group_names.h"
 #include "world/line_tables.h"
@@ -109,6 +110,16 @@ TEST_F(AttentionScanTest, APassengerTrainHeldLateAtTheEdgeRatesFourAndCountsEach
     EXPECT_EQ(level(northJunctionScreen), 0);
     EXPECT_FALSE(alerts().soon || alerts().late);
     EXPECT_EQ(s().lines[2].waitCount, 5);
+}
+
+TEST_F(AttentionScanTest, TheEndOfTheShiftChargesHalfThePassesATrainWasHeldLate) {
+    waitingOnLine2(0);
+    for (int pass = 0; pass < 14; ++pass) {
+        scan();
+        scan(false);
+    }
+    ChargeHeldArrivals(s(), game->console);
+    EXPECT_TRUE(wasShown("You lose 7 points for delaying incoming 10.00 from Pardlow"));
 }
 
 TEST_F(AttentionScanTest, AnEdgeTrainIsRatedOnlyWhileItsFirstSectionIsEmptyAndItHasAnEngine) {
@@ -284,6 +295,8 @@ TEST_F(AttentionScanTest, ArrivalsInTheYardsAreReadyForFreightAndLateForPassenge
 TEST_F(AttentionScanTest, DeparturesFormedInSidingsRateByTypeAndTime) {
     const DepartureIndex passenger = formedAt("UY3", 602, 1);
     expectRating(rating("UY3"), 3, AlertCue::late);
+    s().departures[passenger].time = 603;
+    expectRating(rating("UY3"), 2, AlertCue::ready);
     s().departures[passenger].time = 609;
     expectRating(rating("UY3"), 2, AlertCue::ready);
     s().departures[passenger].time = 610;
