@@ -21,8 +21,6 @@ constexpr int formedWindow = 10;
 constexpr int wrongEndWindow = 30;
 // A move coming in this few ticks from its end is about to need the player.
 constexpr int comingInTicks = 3;
-// Longest rake walked: a rake holds at most this many portions.
-constexpr int longestRake = 64;
 
 constexpr PlaceRating none{};
 
@@ -80,7 +78,8 @@ PlaceRating inProgress(const Location& l) {
 PlaceRating stockRating(const GameState& s, const Location& l, PortionIndex first) {
     PlaceRating best;
     PortionIndex p = first;
-    for (int walked = 0; isPortion(s, p) && walked < longestRake; ++walked, p = s.portions[p].next) {
+    // Bounded, so that a damaged chain of portions cannot hold the scan.
+    for (int walked = 0; isPortion(s, p) && walked < portionCapacity; ++walked, p = s.portions[p].next) {
         const DepartureIndex di = s.portions[p].departure;
         if (!isDeparture(s, di)) continue;
         const Departure& d = s.departures[di];

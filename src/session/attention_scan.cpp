@@ -1,7 +1,9 @@
 #include "session/attention_scan.h"
 
+#include <array>
 #include <string_view>
 
+#include "movement/section_ops.h"
 #include "session/attention_rules.h"
 #include "session/game.h"
 #include "session/main_loop.h"
@@ -13,37 +15,39 @@ namespace wm {
 
 namespace {
 /// The line's first section inside the area: its train is rated only while that is empty.
-LocationId firstSectionInside(int line) {
-    std::string_view code;
+std::string_view firstSectionCode(int line) {
     switch (line) {
     case 1:
-        code = "UW1";
-        break;
+        return "UW1";
     case 2:
     case 3:
-        code = "UF1";
-        break;
+        return "UF1";
     case 7:
     case 8:
-        code = "US1";
-        break;
+        return "US1";
     case 20:
-        code = "DBM";
-        break;
+        return "DBM";
     case 21:
-        code = "DF6";
-        break;
+        return "DF6";
     default:
-        code = "DS6";
-        break;
+        return "DS6";
     }
-    return layoutPlaceWithCode(code);
 }
 
-bool sectionEmpty(const Location& l) {
-    for (int place = 1; place <= 4; ++place)
-        if (l.locoAt[static_cast<std::size_t>(place)] != 0) return false;
-    return l.occState == occEmpty && l.occupant == 0 && l.busyTicks == 0;
+LocationId firstSectionInside(int line) {
+    static const std::array<LocationId, lineCapacity + 1> places = [] {
+        std::array<LocationId, lineCapacity + 1> found{};
+        for (int rated : ratedLines)
+            found[static_cast<std::size_t>(rated)] = layoutPlaceWithCode(firstSectionCode(rated));
+        return found;
+    }();
+    return line >= 1 && line <= lineCapacity ? places[static_cast<std::size_t>(line)] : 0;
+}
+
+/// No engine, no occupant and no move in progress.
+bool sectionEmpty(const GameState& s, LocationId place) {
+    const Location& l = s.locations[place];
+    return locationClear(s, place) && l.occState == occEmpty && l.busyTicks == 0;
 }
 
 class Scan {
@@ -81,7 +85,7 @@ class Scan {
         if (entry < 1 || entry > placeCount) return;
         const Location& at = s_.locations[entry];
         const LocationId inside = firstSectionInside(line);
-        if (inside == 0 || !sectionEmpty(s_.locations[inside])) return;
+        if (inside == 0 || !sectionEmpty(s_, inside)) return;
         const ArrivalIndex chosen = l.chosenArrival;
         if (!isArrival(s_, chosen) || at.occState != occArrival || at.occupant != chosen) return;
         const Arrival& a = s_.arrivals[chosen];

@@ -68,6 +68,7 @@ void ResetGameState(Game& g) {
     g.display.helpContext = HelpFirstScreen + 3;
     g.display.displayMode = 0;
     g.display.alertLevel = {};
+    g.alerts = AlertState{};
     g.clock = ClockState{};
     g.state.reset();
     g.clock.speedIndex = 5;
