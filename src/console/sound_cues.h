@@ -13,6 +13,11 @@ struct SoundCue {
 
 inline constexpr int SoundCueCount = 16;
 
+// The cues that call the player: something is ready, action is needed soon, action is overdue.
+inline constexpr int CueReady = 2;
+inline constexpr int CueSoon = 13;
+inline constexpr int CueLate = 15;
+
 inline constexpr std::array<SoundCue, SoundCueCount> SoundCues{{
     /*  0 bonus message  */ {"sndbonus.wav", false},
     /*  1 error message  */ {"snderror.wav", false},

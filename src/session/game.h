@@ -26,6 +26,7 @@ struct Game {
     SessionFlags flags;
     ClockState clock;
     DisplayState display;
+    AlertState alerts;
     SessionText text;
     MoveContext move; // the move being ordered in this command cycle
     InfoWindowState info;

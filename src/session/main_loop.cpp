@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "console/settings.h"
+#include "console/sound_cues.h"
 #include "display/compact_places.h"
 #include "display/hotspots.h"
 #include "display/screen_plan.h"
@@ -12,6 +13,7 @@
 #include "rules/engine_servicing.h"
 #include "rules/reversing_destinations.h"
 #include "session/approach_queues.h"
+#include "session/attention_scan.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
 #include "session/end_of_shift.h"
@@ -53,7 +55,8 @@ void waitForWindow(Game& g) {
 void ResetSpeedUp(Game& g) {
     g.clock.speededUp = false;
     g.clock.quietTicks = QuietTicksBeforeSpeedUp;
-    g.host.setTimerInterval(tickSeconds(g.clock.speedIndex) * 1000);
+    // In single step a running timer would end the player's wait with no tick, pass after pass.
+    if (g.console.options().clockRunning) g.host.setTimerInterval(tickSeconds(g.clock.speedIndex) * 1000);
 }
 
 void ResetGameState(Game& g) {
@@ -65,6 +68,7 @@ void ResetGameState(Game& g) {
     g.display.helpContext = HelpFirstScreen + 3;
     g.display.displayMode = 0;
     g.display.alertLevel = {};
+    g.alerts = AlertState{};
     g.clock = ClockState{};
     g.state.reset();
     g.clock.speedIndex = 5;
@@ -317,8 +321,18 @@ void ClockTick(Game& g) {
     if (g.clock.quietTicks > 0) --g.clock.quietTicks;
     if (g.clock.quietTicks <= 0 && !g.clock.speededUp) {
         g.clock.speededUp = true;
-        g.host.setTimerInterval(FirstSpeededUpIntervalMs);
+        if (g.console.options().clockRunning) g.host.setTimerInterval(FirstSpeededUpIntervalMs);
     }
+}
+
+void SoundAlertCue(Game& g) {
+    const AlertState& a = g.alerts;
+    if (a.late)
+        g.console.PlayCue(CueLate);
+    else if (a.soon)
+        g.console.PlayCue(CueSoon);
+    else if (a.ready && g.clock.tickPhase == 1)
+        g.console.PlayCue(CueReady);
 }
 
 void MainLoop(Game& g) {
@@ -350,12 +364,17 @@ void MainLoop(Game& g) {
 
     try {
         for (;;) {
+            g.alerts.soon = false;
+            g.alerts.late = false;
             g.clock.skipTick = false;
+            AttentionScan(g, true);
             g.display.displayMode = 0;
             PaintCurrentDisplay(g);
+            SoundAlertCue(g);
             do {
                 waitForWindow(g);
                 CommandCycle(g);
+                AttentionScan(g, false);
                 if (!g.clock.cycleDone) PaintCurrentDisplay(g);
             } while (!g.clock.cycleDone);
             if (g.clock.endRequested && g.state.clock < g.state.shiftEnd) {

@@ -26,6 +26,9 @@ void CommandCycle(Game& game);
 /// Advances the simulation by a third of a minute.
 void ClockTick(Game& game);
 void ResetSpeedUp(Game& game);
+/// The cue the last attention scans ask for: late before soon before ready, ready only on a minute's
+/// first tick.
+void SoundAlertCue(Game& game);
 void ConfirmQuit(Game& game);
 
 /// " - " and the "-" key: slower while the clock runs; nothing in single step.

@@ -40,6 +40,14 @@ struct DisplayState {
         alertLevel{}; // per layout screen 0..4, raised by the attention scan; colours its button
 };
 
+/// What the attention scan asks of the main loop: cues to sound, and the place it last rated with an alert.
+struct AlertState {
+    bool ready = false; // something may be dealt with now (cue 2)
+    bool soon = false;  // action is needed soon (cue 13)
+    bool late = false;  // action is overdue (cue 15)
+    int lastLocation = 0;
+};
+
 /// Names and places of the run.
 struct SessionText {
     std::string simulationName = "Wendmoor Summer 1958";

@@ -210,10 +210,10 @@ TEST_F(DriverTest, InSingleStepMinusGivesNoTickAndPlusGivesOne) {
 }
 
 TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
-    ASSERT_EQ(
-        run({"new-game 5 Weekday", "ticks 14", "screen %OUT%/before.txt", "ticks 1", "screen %OUT%/after.txt",
-             "state %OUT%/after.json", "key -", "screen %OUT%/reset.txt", "state %OUT%/reset.json"}),
-        0);
+    ASSERT_EQ(run({"new-game 5 Saturday", "ticks 14", "screen %OUT%/before.txt", "ticks 1",
+                   "screen %OUT%/after.txt", "state %OUT%/after.json", "key -", "screen %OUT%/reset.txt",
+                   "state %OUT%/reset.json"}),
+              0);
     const std::string message = " Speeded up until next need for action ";
     EXPECT_EQ(readFile(out / "before.txt").find(message), std::string::npos);
     EXPECT_NE(readFile(out / "after.txt").find(message), std::string::npos);
@@ -224,7 +224,7 @@ TEST_F(DriverTest, FifteenQuietTicksSpeedTheClockUpUntilAKeyIsPressed) {
 }
 
 TEST_F(DriverTest, WhileTheClockRacesTheSpeedUpMessageStandsOnceOnTheMessageLine) {
-    ASSERT_EQ(run({"new-game 5 Weekday", "ticks 20", "show-screen 3", "screen %OUT%/screen.txt",
+    ASSERT_EQ(run({"new-game 5 Saturday", "ticks 20", "show-screen 3", "screen %OUT%/screen.txt",
                    "state %OUT%/state.json"}),
               0);
     ASSERT_NE(readFile(out / "state.json").find("\"speededUp\":1,"), std::string::npos);

@@ -242,6 +242,11 @@ void Driver::execute(const std::string& line) {
     } else if (command == "messages") {
         need(1);
         writeFile(rest(), messagesText(runtime()));
+    } else if (command == "sounds") {
+        need(1);
+        std::string text;
+        for (const std::string& sound : runtime().soundsPlayed()) text += sound + "\n";
+        writeFile(rest(), text);
     } else if (command == "score-log") {
         need(1);
         requireGame(command);
