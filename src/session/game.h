@@ -7,6 +7,7 @@
 #include "console/input_state.h"
 #include "host/host.h"
 #include "movement/move_context.h"
+#include "session/board_state.h"
 #include "session/session_services.h"
 #include "session/session_state.h"
 #include "world/game_state.h"
@@ -25,6 +26,7 @@ struct Game {
     SessionFlags flags;
     ClockState clock;
     DisplayState display;
+    BoardState boards; // what the open board shows
     SessionText text;
     MoveContext move; // the move being ordered in this command cycle
     SessionServices services{*this};

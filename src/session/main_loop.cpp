@@ -12,6 +12,7 @@
 #include "rules/engine_servicing.h"
 #include "rules/reversing_destinations.h"
 #include "session/approach_queues.h"
+#include "session/boards.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
 #include "session/end_of_shift.h"
@@ -217,6 +218,8 @@ void PaintCurrentDisplay(Game& g) {
     } else if (g.display.displayMode == 3) {
         DrawReportScreen(g);
         c.RedrawBottomLines();
+    } else {
+        DrawCurrentBoard(g);
     }
 }
 
