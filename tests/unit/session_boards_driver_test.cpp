@@ -57,6 +57,14 @@ TEST_F(BoardsDriver, TheSummaryOpensAListByItsPanelsAndAKeyOrAClickElsewhereGoes
     EXPECT_TRUE(boxes().empty());
 }
 
+TEST_F(BoardsDriver, PagingKeysOnTheArrivalsBoardsAreKeysNotAClickWhereTheLastClickWas) {
+    // The last click was on the north/west panel; PgDn leaves the list, then the summary.
+    playFromBusyMorning(
+        {"key A", "click 5 3", "key PGDN", "screen %OUT%/summary.txt", "key PGDN", "state %OUT%/left.json"});
+    EXPECT_EQ(screenRow("summary.txt", 1).substr(69, 16), "Arrivals Summary");
+    EXPECT_EQ(jsonNumber("left.json", "displayMode"), 0);
+}
+
 TEST_F(BoardsDriver, AClickOnATrainInAListShowsItsDetailsAndTheListStays) {
     playFromBusyMorning({"key A", "click 5 3", "screen %OUT%/north.txt", "click 10 4",
                          "screen %OUT%/after.txt", "state %OUT%/after.json", "click 90 4"});
