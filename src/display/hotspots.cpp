@@ -1,5 +1,6 @@
 #include "display/hotspots.h"
 
+#include "display/departures_board.h"
 #include "display/screens.h"
 #include "world/data_file.h"
 #include "world/place_reference.h"
@@ -18,6 +19,11 @@ constexpr int lastScreenGroup = firstScreenGroup + layoutScreenCount - 1;
 bool isScreenLink(int code) {
     return code >= firstScreenLink && code < firstScreenLink + layoutScreenCount;
 }
+
+bool isBoardPanelCode(int group, int code) {
+    if (group == arrivalsPanelGroup) return code == 1 || code == 2;
+    return code == pageHome || code == pageUp || code == pageEnd || code == pageDown || code == toggleFilter;
+}
 } // namespace
 
 HotspotTable HotspotTable::parse(std::string_view text, std::string_view source) {
@@ -26,10 +32,14 @@ HotspotTable HotspotTable::parse(std::string_view text, std::string_view source)
     for (const DataRow& row : splitDataTable(text, source)) {
         if (row.fields.size() != 7)
             failDataRow(source, row.line, "a row is: group, name, code, column, row, width, height");
-        const int group = dataNumber(source, row, 0, "group", keyMenuGroup, lastScreenGroup);
+        const int group = dataNumber(source, row, 0, "group", keyMenuGroup, departuresPanelGroup);
         const int code = dataNumber(source, row, 2, "code", 1, highestCode);
-        if (group != keyMenuGroup && !isScreenLink(code))
+        if (group > lastScreenGroup) {
+            if (!isBoardPanelCode(group, code))
+                failDataRow(source, row.line, "code " + std::to_string(code) + " is no panel of the boards");
+        } else if (group != keyMenuGroup && !isScreenLink(code)) {
             layoutPlaceField(row.fields[2], source, row.line, "code");
+        }
         const int column = dataNumber(source, row, 3, "column", 1, screenColumns);
         const int line = dataNumber(source, row, 4, "row", 1, screenRows);
         const int width = dataNumber(source, row, 5, "width", 1, screenColumns);

@@ -9,8 +9,10 @@
 namespace wm {
 
 constexpr int keyMenuGroup = 2;
-constexpr int firstScreenGroup = 3;  // layout screen n uses group n + 3
-constexpr int firstScreenLink = 601; // codes 601..605 show screens 0..4
+constexpr int firstScreenGroup = 3;     // layout screen n uses group n + 3
+constexpr int firstScreenLink = 601;    // codes 601..605 show screens 0..4
+constexpr int arrivalsPanelGroup = 8;   // the arrivals summary's two brown panels: codes 1 and 2
+constexpr int departuresPanelGroup = 9; // the departures board's footer panels: its paging codes
 
 struct Hotspot {
     int left = 0, top = 0, right = 0, bottom = 0; // cells, inclusive

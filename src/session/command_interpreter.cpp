@@ -9,6 +9,7 @@
 #include "movement/validate_move.h"
 #include "rules/traffic_assignment.h"
 #include "session/ask_location.h"
+#include "session/boards.h"
 #include "session/end_of_shift.h"
 #include "session/from_description.h"
 #include "session/game.h"
@@ -213,17 +214,19 @@ void MenuCommand(Game& g, int code) {
     ResetSpeedUp(g);
     g.clock.cycleDone = false;
     switch (code) {
-    case CmdDeparturesBoard:
-    case CmdArrivalsBoard:
-        g.host.messageBox(BoxKind::Information, "The boards and the messages window are not in this version",
-                          0);
-        break;
     case CmdRecentMessages:
         ShowRecentMessages(g);
         break;
+    case CmdDeparturesBoard:
+    case CmdArrivalsBoard:
     case CmdReport:
-        ReportScreen(g, false);
-        // Closing the window while the report is up asks to quit as it would over a layout screen.
+        if (code == CmdDeparturesBoard)
+            ShowDepartures(g);
+        else if (code == CmdArrivalsBoard)
+            ShowArrivals(g);
+        else
+            ReportScreen(g, false);
+        // Closing the window while a board or the report is up asks to quit as over a layout screen.
         if (g.input.commandPending && g.input.commandCode == CmdQuit) MenuCommand(g, CmdQuit);
         break;
     case CmdDetails:

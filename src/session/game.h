@@ -7,6 +7,7 @@
 #include "console/input_state.h"
 #include "host/host.h"
 #include "movement/move_context.h"
+#include "session/board_state.h"
 #include "session/info_window.h"
 #include "session/session_services.h"
 #include "session/session_state.h"
@@ -27,6 +28,7 @@ struct Game {
     ClockState clock;
     DisplayState display;
     AlertState alerts;
+    BoardState boards; // what the open board shows
     SessionText text;
     MoveContext move; // the move being ordered in this command cycle
     InfoWindowState info;

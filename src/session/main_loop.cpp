@@ -14,6 +14,7 @@
 #include "rules/reversing_destinations.h"
 #include "session/approach_queues.h"
 #include "session/attention_scan.h"
+#include "session/boards.h"
 #include "session/command_interpreter.h"
 #include "session/completions.h"
 #include "session/end_of_shift.h"
@@ -221,6 +222,8 @@ void PaintCurrentDisplay(Game& g) {
     } else if (g.display.displayMode == 3) {
         DrawReportScreen(g);
         c.RedrawBottomLines();
+    } else {
+        DrawCurrentBoard(g);
     }
 }
 

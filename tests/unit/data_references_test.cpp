@@ -88,8 +88,10 @@ TEST(DataReferences, StartingPlacementsOnPlacesThatCannotHoldThemStop) {
 
 TEST(DataReferences, ClickRegionsNamingNoPlaceOrScreenStop) {
     const std::vector<BrokenReference> changes{
-        {"track/hotspots.txt", "3      MUH", "3      MUH", "8      MUH",
-         "group \"8\" is not a whole number 2..7"},
+        {"track/hotspots.txt", "3      MUH", "3      MUH", "10     MUH",
+         "group \"10\" is not a whole number 2..9"},
+        {"track/hotspots.txt", "9      PgUp", "PgUp   73", "PgUp   74", "code 74 is no panel of the boards"},
+        {"track/hotspots.txt", "8      north", "north  1", "north  3", "code 3 is no panel of the boards"},
         {"track/hotspots.txt", "3      MUH", "MUH    1  ", "MUH    300",
          "code \"300\" is not a whole number 1..194"},
         {"track/hotspots.txt", "3      MUH", "MUH    1", "MUX    1", "code 1 is \"MUH\", not \"MUX\""},
