@@ -140,7 +140,7 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
     out.seekp(-1, std::ios::cur); // reopen the object to add the tables
 
     // The saved fields come from the saved game's own field lists; the ones the program rebuilds
-    // (layout, names, return codes, the lines' entries) are added after them.
+    // (layout, names, return codes) are added after them, a line's entry before them.
     const int locationRows = s.locationCount > 0 ? s.locationCount : 0;
     table(out, "locations", s.locations, locationRows, [&](const Location& l) {
         Members m(out);
@@ -183,9 +183,9 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
     });
     table(out, "lines", s.lines, static_cast<int>(s.lines.size()) - 1, [&](const Line& l) {
         Members m(out);
+        m.num("entryPlace", l.entryPlace).num("signalIndex", l.signalIndex); // which line it is, first
         JsonFields fields{m};
         lineFields(fields, l);
-        m.num("entryPlace", l.entryPlace).num("signalIndex", l.signalIndex);
     });
     table(out, "lightEngineMoves", s.lightEngineMoves, s.lightEngineCount, [&](const LightEngineMove& lm) {
         Members m(out);
