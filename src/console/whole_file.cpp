@@ -1,5 +1,8 @@
 #include "console/whole_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +16,15 @@ fs::path temporaryBeside(const fs::path& target) {
     fs::path temporary = target;
     temporary.replace_filename("." + target.filename().string() + ".part");
     return temporary;
+}
+
+// On the disk, not only in the system's buffers, before it replaces the old file: a crash after the
+// rename must find the new file whole.
+bool syncToDisk(const fs::path& file) {
+    const int descriptor = ::open(file.c_str(), O_RDONLY);
+    if (descriptor < 0) return false;
+    const bool synced = ::fsync(descriptor) == 0;
+    return ::close(descriptor) == 0 && synced;
 }
 } // namespace
 
@@ -31,6 +43,7 @@ bool WriteWholeFile(const std::string& path, std::string_view content) {
         out.close();
         written = written && !out.fail();
     }
+    written = written && syncToDisk(temporary);
     std::error_code error;
     if (written) {
         fs::rename(temporary, target, error);

@@ -112,7 +112,9 @@ Leg parseLeg(std::string_view source, const DataRow& row) {
 
 // A leg locks and tests only sections the track carries, or its route would guard track that is not there.
 void checkLegSections(const RouteTable& table, const std::set<int>& carried, std::string_view source) {
-    for (const auto& [ends, leg] : table.legs()) {
+    for (const auto& entry : table.legs()) {
+        // A name of its own: clang 14 cannot capture a structured binding in a lambda.
+        const auto& leg = entry.second;
         const auto need = [&](const std::vector<int>& sections) {
             for (int section : sections)
                 if (!carried.contains(section))

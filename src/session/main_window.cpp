@@ -378,8 +378,6 @@ void TForm1::Save1Click() {
 
 void TForm1::SaveAs1Click() {
     Game& g = game_;
-    // No file is asked for that could not be written.
-    if (!SavingAvailable()) return SaySavingUnavailable(g);
     const auto file = g.host.saveFileDialog(savedGameSaveDialog(g.text.workingFolder));
     if (!file) return;
     g.text.savedGameName = cut(*file, SavedGameNameLimit);

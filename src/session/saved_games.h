@@ -1,20 +1,18 @@
 #pragma once
-// Saved games. Not built yet: loading reports every file as invalid and saving says it cannot save,
-// so no player believes a position was kept.
+// Saving the position to a file and taking it up again.
 
 #include <string>
 
 namespace wm {
 struct Game;
 
-/// Whether this version can write saved games; Save As asks it before offering a file.
-bool SavingAvailable();
-/// Tells the player that positions cannot be saved in this version.
-void SaySavingUnavailable(Game& game);
-
-/// Replaces the game state from a saved file; false when the file is not a valid saved game.
+/// Replaces the game from a saved file. A file that is missing, not a saved game or another program's
+/// says so on the message line, keeps the running game and leaves the clock as it was (-1 at the start
+/// screen, so the caller shows its box). False when the body of the file is damaged: the caller reports
+/// that; the running game is untouched then too.
 bool LoadGame(Game& game, const std::string& path);
-/// Writes the game state to a file; false when nothing was written.
+/// Writes the position; the file is replaced whole or not at all. False, with the message shown and the
+/// game going on, when it could not be written.
 bool SaveGame(Game& game, const std::string& path);
 
 } // namespace wm

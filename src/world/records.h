@@ -138,6 +138,8 @@ struct Location {
     std::array<int, 2> couplingTicks{};   // per end: ticks until the engine-to-train (un)coupling completes
     std::array<int, 2> enginePairFlag{};  // per end: the two engines at that end are coupled together
     std::array<int, 2> enginePairTicks{}; // per end: ticks until the engine-to-engine (un)coupling completes
+
+    bool operator==(const Location&) const = default;
 };
 
 // The engine place of an end next to the train, and the one beyond it.
@@ -170,6 +172,8 @@ struct Loco {
     int facing = 0;        // which way it faces, 0 or 1
     int lateAllowance = 0; // minutes late of the train it came on; 999 none; used when sent away light
     int watering = 0;      // flag: taking water now
+
+    bool operator==(const Loco&) const = default;
 };
 
 // A timetabled departure, or a pseudo-departure (time notRunningTime) that only names a destination.
@@ -193,6 +197,8 @@ struct Departure {
     PortionIndex firstPortion = 0; // head of its portion list (depNext/depPrev)
     int portionCount = 0;          // length of that list; stays 0 for a pseudo-departure
     int lateAllowance = 0;         // minutes of lateness allowed by the lateness rules; 0 from the builders
+
+    bool operator==(const Departure&) const = default;
 };
 
 // A timetabled arrival; time 0 means it does not run today.
@@ -209,6 +215,8 @@ struct Arrival {
     LocoIndex loco2 = 0;           // second engine; 0 or noEngine none
     int condCode = 0;              // how the engine arrives: 0..92 a percentage, else an ArrivalCondCode
     PortionIndex firstPortion = 0; // head of the rake it brings, in order
+
+    bool operator==(const Arrival&) const = default;
 };
 
 // A block of wagons the yards must make up and send on a departure.
@@ -219,6 +227,8 @@ struct Traffic {
     int trafficType = 0;          // row of the traffic-type table, 0..13; TrafficTypeRow names only some
     int readyAt = 0;              // ticks of work left where it is worked; -1 not started
     PortionIndex portion = 0;     // the portion that carries it
+
+    bool operator==(const Traffic&) const = default;
 };
 
 // The smallest group of vehicles the player moves. It sits in at most one rake (next/prev) and at most
@@ -234,6 +244,8 @@ struct Portion {
     PortionIndex depNext = 0; // neighbours in its departure's list
     PortionIndex depPrev = 0;
     PortionState portionState = portionOnTrain;
+
+    bool operator==(const Portion&) const = default;
 };
 
 // Approach state of one line, indexed by its route code.
@@ -245,6 +257,8 @@ struct Line {
     ArrivalIndex lastArrival = 0;   // last arrival index of the line's run in the Arrival table
     ArrivalIndex chosenArrival = 0; // the arrival chosen to come in next
     int waitCount = 0;              // successive checks a passenger train has been held at the signal
+
+    bool operator==(const Line&) const = default;
 };
 
 // A planned light-engine movement of a yard pilot.
@@ -254,12 +268,16 @@ struct LightEngineMove {
     LocoIndex loco = 0;                        // the engine
     EngineCondition flag = conditionAvailable; // the condition it reaches: needs water, needs coal, or
                                                // needs servicing (end of duty)
+
+    bool operator==(const LightEngineMove&) const = default;
 };
 
 // A light-engine departure that needs no stock, watched so that a suitable engine can be offered for it.
 struct WatchEntry {
     DepartureIndex departure = 0;
     int time = 0; // the departure's time
+
+    bool operator==(const WatchEntry&) const = default;
 };
 
 // A pseudo-departure never runs and is not counted in its portion count.

@@ -4,6 +4,7 @@
 
 #include "host/headless/headless_host.h"
 #include "session/game.h"
+#include "world/saved_fields.h"
 
 namespace wm {
 
@@ -69,6 +70,24 @@ void table(std::ostringstream& out, const char* name, const Table& records, int 
     out << ']';
 }
 
+/// Walks a saved record's field list into JSON members by the fields' names.
+struct JsonFields {
+    Members& members;
+    template <typename Field>
+    void num(const char* name, int, const Field& field, int, int) {
+        members.num(name, static_cast<long long>(field));
+    }
+    template <typename Field>
+    void text(const char* name, const Field& field, std::size_t = 0) {
+        members.str(name, std::string_view(field.data(), field.size()));
+    }
+    template <std::size_t N>
+    void text(const char* name, const ShortString<N>& field, std::size_t = 0) {
+        members.str(name, field.view());
+    }
+    void endLine() {}
+};
+
 } // namespace
 
 std::string stateJson(const Game& game, const HeadlessHost& host) {
@@ -96,6 +115,7 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
             .num("scoreLogging", game.console.options().scoreLogging)
             .num("waitOnError", game.console.options().waitOnError)
             .num("hideLocoData", game.console.options().hideLocoData)
+            .num("autoSave", game.console.options().autoSave)
             .num("speededUp", game.clock.speededUp)
             .num("quietTicks", game.clock.quietTicks)
             .num("currentScreen", game.display.currentScreen)
@@ -119,106 +139,63 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
     }
     out.seekp(-1, std::ios::cur); // reopen the object to add the tables
 
+    // The saved fields come from the saved game's own field lists; the ones the program rebuilds
+    // (layout, names, return codes) are added after them, a line's entry before them.
     const int locationRows = s.locationCount > 0 ? s.locationCount : 0;
     table(out, "locations", s.locations, locationRows, [&](const Location& l) {
-        Members(out)
-            .num("kind", l.kind)
+        Members m(out);
+        JsonFields fields{m};
+        locationFields(fields, l);
+        m.num("kind", l.kind)
             .num("locoSlots", l.locoSlots)
-            .num("length", l.length)
             .str("code", l.code.view())
             .num("group", l.group)
-            .num("screen", l.screen)
-            .list("locoAt", l.locoAt, 1)
-            .num("occState", l.occState)
-            .num("occupant", l.occupant)
-            .num("occState2", l.occState2)
-            .num("occupant2", l.occupant2)
-            .num("busyTicks", l.busyTicks)
-            .list("endFlag", l.endFlag, 0);
+            .num("screen", l.screen);
     });
     table(out, "locos", s.locos, s.locoCount, [&](const Loco& l) {
-        Members(out)
-            .num("duty", l.duty)
-            .num("classIndex", l.classIndex)
-            .str("number", l.number.view())
-            .str("shed", l.shed.view())
-            .num("condition", l.condition)
-            .num("workTime", l.workTime)
-            .num("where", l.where)
-            .num("facing", l.facing)
-            .num("lateAllowance", l.lateAllowance)
-            .num("watering", l.watering);
+        Members m(out);
+        JsonFields fields{m};
+        locoFields(fields, l);
     });
     table(out, "departures", s.departures, s.departureCount, [&](const Departure& d) {
-        Members(out)
-            .str("code", d.code.view())
-            .num("time", d.time)
-            .num("line", d.line)
-            .num("group", d.group)
-            .num("trainType", d.trainType)
-            .str("destination", d.destination.view())
-            .str("trainName", d.trainName.view())
-            .str("shed", d.shed.view())
-            .num("loco", d.loco)
-            .num("loco2", d.loco2)
+        Members m(out);
+        JsonFields fields{m};
+        departureFields(fields, d);
+        m.str("trainName", d.trainName.view())
             .str("returnCode", d.returnCode.view())
-            .num("returnArrival", d.returnArrival)
-            .str("returnCode2", d.returnCode2.view())
-            .num("returnArrival2", d.returnArrival2)
-            .num("state", d.state)
-            .num("location", d.location)
-            .num("firstPortion", d.firstPortion)
-            .num("portionCount", d.portionCount);
+            .str("returnCode2", d.returnCode2.view());
     });
     table(out, "arrivals", s.arrivals, s.arrivalCount, [&](const Arrival& a) {
-        Members(out)
-            .str("code", a.code.view())
-            .num("time", a.time)
-            .num("late", a.late)
-            .num("line", a.line)
-            .num("group", a.group)
-            .num("trainType", a.trainType)
-            .str("origin", a.origin.view())
-            .str("trainName", a.trainName.view())
-            .num("loco", a.loco)
-            .num("loco2", a.loco2)
-            .num("condCode", a.condCode)
-            .num("firstPortion", a.firstPortion);
+        Members m(out);
+        JsonFields fields{m};
+        arrivalFields(fields, a);
+        m.str("trainName", a.trainName.view());
     });
     table(out, "traffic", s.traffic, s.trafficCount, [&](const Traffic& t) {
-        Members(out)
-            .str("name", t.name.view())
-            .num("route", t.route)
-            .num("departure", t.departure)
-            .num("trafficType", t.trafficType)
-            .num("readyAt", t.readyAt)
-            .num("portion", t.portion);
+        Members m(out);
+        JsonFields fields{m};
+        trafficFields(fields, t);
     });
     table(out, "portions", s.portions, s.portionCount, [&](const Portion& p) {
-        Members(out)
-            .num("arrival", p.arrival)
-            .num("departure", p.departure)
-            .num("traffic", p.traffic)
-            .num("location", p.location)
-            .num("next", p.next)
-            .num("prev", p.prev)
-            .num("coupledToNext", p.coupledToNext)
-            .num("depNext", p.depNext)
-            .num("depPrev", p.depPrev)
-            .num("portionState", p.portionState);
+        Members m(out);
+        JsonFields fields{m};
+        portionFields(fields, p);
     });
     table(out, "lines", s.lines, static_cast<int>(s.lines.size()) - 1, [&](const Line& l) {
-        Members(out)
-            .num("entryPlace", l.entryPlace)
-            .num("signalIndex", l.signalIndex)
-            .num("nextPassenger", l.nextPassenger)
-            .num("nextFreight", l.nextFreight)
-            .num("lastArrival", l.lastArrival)
-            .num("chosenArrival", l.chosenArrival)
-            .num("waitCount", l.waitCount);
+        Members m(out);
+        m.num("entryPlace", l.entryPlace).num("signalIndex", l.signalIndex); // which line it is, first
+        JsonFields fields{m};
+        lineFields(fields, l);
     });
-    table(out, "lightEngineMoves", s.lightEngineMoves, s.lightEngineCount, [&](const LightEngineMove& m) {
-        Members(out).num("time", m.time).num("line", m.line).num("loco", m.loco).num("flag", m.flag);
+    table(out, "lightEngineMoves", s.lightEngineMoves, s.lightEngineCount, [&](const LightEngineMove& lm) {
+        Members m(out);
+        JsonFields fields{m};
+        lightEngineMoveFields(fields, lm);
+    });
+    table(out, "watchList", s.watchList, s.watchCount, [&](const WatchEntry& w) {
+        Members m(out);
+        JsonFields fields{m};
+        watchEntryFields(fields, w);
     });
     out << "}\n";
     return out.str();

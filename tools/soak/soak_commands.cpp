@@ -288,6 +288,12 @@ SoakLines menuItem(const SoakView& v) {
     return lines;
 }
 
+/// The position saved under a name of the soak's own and reloaded at once: play goes on from the file.
+SoakLines saveAndReload(const SoakView& v) {
+    const std::string file = "file:" + v.game.text.workingFolder + "WM58-soak.sav";
+    return {"answer " + file, "menu SaveAs1", "answer " + file, "menu Restart1"};
+}
+
 SoakLines misclick(const SoakView& v) {
     // Wherever the mouse lands, a quit it may ask about is refused.
     return {"answer no", "click " + std::to_string(1 + v.pick(100)) + " " + std::to_string(1 + v.pick(32)) +
@@ -313,6 +319,7 @@ const std::vector<SoakCommandKind>& soakCommandKinds() {
         {"key", 6, key},
         {"options", 1, options},
         {"menu", 2, menuItem},
+        {"save-reload", 1, saveAndReload},
         {"misclick", 3, misclick},
         {"window", 1, windowEvent},
     };
