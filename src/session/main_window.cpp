@@ -7,6 +7,7 @@
 #include "session/help_contexts.h"
 #include "session/main_loop.h"
 #include "session/saved_games.h"
+#include "session/top_panel.h"
 #include "session/wtt_file.h"
 #include "world/data_file.h"
 
@@ -420,6 +421,8 @@ void TForm1::OptionsClick() {
             g.clock.singleStepRequested = true;
             g.clock.cycleDone = true;
         }
+        // The speed panel says at once whether the clock runs, not at the next tick.
+        if (g.flags.gameRunning) RefreshTopPanel(g);
     }
     g.flags.modalOpen = false;
     g.display.helpContext = savedContext;

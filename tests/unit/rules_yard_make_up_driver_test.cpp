@@ -107,9 +107,9 @@ TEST_F(YardMakeUp, TheTrainGoesOutLateAndIsScored) {
     playUntil("gone.json");
     EXPECT_EQ(s().departures[train()].state, 6);
     EXPECT_EQ(ug4().occState, occEmpty);
-    EXPECT_TRUE(said("error You lose 5 points for delaying departure of  6.17 Carrowfold"));
+    EXPECT_TRUE(said("error You lose 2 points for delaying departure of  6.17 Carrowfold"));
     EXPECT_TRUE(said("error You lose 3 points for providing inadequate motive power for  6.17 Carrowfold"));
-    EXPECT_EQ(s().score, 1 - 5 - 3);
+    EXPECT_EQ(s().score, 1 - 2 - 3);
     EXPECT_NE(screenRow("gone.txt", 15).find("CDF<---DF1---"), std::string::npos) << "gone by CDF";
 }
 

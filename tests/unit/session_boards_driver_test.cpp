@@ -82,12 +82,17 @@ TEST_F(BoardsDriver, AClickOnATrainInAListShowsItsDetailsAndTheListStays) {
 }
 
 TEST_F(BoardsDriver, TheDeparturesBoardPagesFiltersAndShowsDetailsWithTheClockStill) {
-    playFromBusyMorning(
-        {"state %OUT%/before.json",  "key D",       "screen %OUT%/local.txt", "wait 30000",
-         "state %OUT%/open.json",    "key PGDN",    "screen %OUT%/down.txt",  "click 5 30",
-         "screen %OUT%/up.txt",      "click 37 30", "screen %OUT%/all.txt",   "key END",
-         "screen %OUT%/end.txt",     "key HOME",    "screen %OUT%/home.txt",  "click 20 4",
-         "info %OUT%/departure.txt", "answer close", "screen %OUT%/details.txt", "key ESC",     "screen %OUT%/left.txt",  "state %OUT%/left.json"});
+    playFromBusyMorning({"state %OUT%/before.json",  "key D",
+                         "screen %OUT%/local.txt",   "wait 30000",
+                         "state %OUT%/open.json",    "key PGDN",
+                         "screen %OUT%/down.txt",    "click 5 30",
+                         "screen %OUT%/up.txt",      "click 37 30",
+                         "screen %OUT%/all.txt",     "key END",
+                         "screen %OUT%/end.txt",     "key HOME",
+                         "screen %OUT%/home.txt",    "click 20 4",
+                         "info %OUT%/departure.txt", "answer close",
+                         "screen %OUT%/details.txt", "key ESC",
+                         "screen %OUT%/left.txt",    "state %OUT%/left.json"});
     const GameState& state = s();
     EXPECT_EQ(jsonNumber("open.json", "clock"), jsonNumber("before.json", "clock"))
         << "the clock stands still";
