@@ -348,6 +348,8 @@ void TForm1::RestartClick() {
     const int clock = g.state.clock;
     g.state.clock = -1;
     const auto file = g.host.openFileDialog(savedGameOpenDialog(g.text.workingFolder));
+    // The dialog took the activation; without it back the game would wait for its window for ever.
+    g.host.focusWindow();
     if (!file) {
         g.state.clock = clock;
         return;
@@ -380,6 +382,7 @@ void TForm1::Save1Click() {
 void TForm1::SaveAs1Click() {
     Game& g = game_;
     const auto file = g.host.saveFileDialog(savedGameSaveDialog(g.text.workingFolder));
+    g.host.focusWindow();
     if (!file) return;
     g.text.savedGameName = cut(*file, SavedGameNameLimit);
     g.text.workingFolder = folderOf(*file);
