@@ -63,7 +63,12 @@ ArrivalIndex formingArrival(const GameState& s, DepartureIndex departure) {
 
 /// "Loco required: ..." or "Pilot required: ...", and where that engine is on the next row.
 void engineNeed(InfoConsole& c, const GameState& s, DepartureIndex departure, LocoIndex engine, bool pilot,
-                int column, bool hideLocoData) {
+                int column, bool hideLocoData, ArrivalIndex arriving) {
+    if (!pilot && isArrival(s, arriving) && isLoco(s, engine) && s.arrivals[arriving].loco == engine) {
+        c.Write("Loco works through");
+        nextRow(c, column);
+        return;
+    }
     c.Write(pilot ? "Pilot required: " : "Loco required: ");
     const bool any = !isLoco(s, engine) || s.locos[engine].duty == anyEngineDuty;
     if (any) {
@@ -128,7 +133,7 @@ void becomes(InfoConsole& c, const GameState& s, ArrivalIndex arrival, int colum
     c.Write("Becomes ");
     nextRow(c, column);
     if (isDeparture(s, d) && !isPseudoDeparture(s.departures[d])) {
-        drawDepartureDescription(c, s, d, column, hideLocoData, false);
+        drawDepartureDescription(c, s, d, column, hideLocoData, false, arrival);
         return;
     }
     int steps = 0;
@@ -137,6 +142,33 @@ void becomes(InfoConsole& c, const GameState& s, ArrivalIndex arrival, int colum
         c.Write(DescribePortion(s, p));
         nextRow(c, column);
     }
+}
+
+/// What a trip's engine brings back: the departure its return arrival forms, or that arrival's portions.
+/// A departure leaving half an hour or more after it is named by the last service of its chain instead.
+void becoming(InfoConsole& c, const GameState& s, DepartureIndex trip, int column) {
+    constexpr int soonAfterMinutes = 30;
+    const ArrivalIndex back = s.departures[trip].returnArrival;
+    c.Write("Becoming");
+    nextRow(c, column + 2);
+    const DepartureIndex next = departureFormedBy(s, back);
+    if (isDeparture(s, next) && !isPseudoDeparture(s.departures[next])) {
+        DepartureIndex shown = next;
+        if (s.departures[next].time - s.arrivals[back].time >= soonAfterMinutes) {
+            const DepartureIndex last = lastOfChain(s, trip);
+            if (isDeparture(s, last) && last != trip) shown = last;
+        }
+        c.Write(DescribeDeparture(s, shown));
+        nextRow(c, column + 2);
+    } else {
+        int steps = 0;
+        for (PortionIndex p = s.arrivals[back].firstPortion; isPortion(s, p) && steps < portionCapacity;
+             p = s.portions[p].next, ++steps) {
+            c.Write(DescribePortion(s, p));
+            nextRow(c, column + 2);
+        }
+    }
+    c.GotoCell(column, c.row());
 }
 
 void occupantAt(InfoConsole& c, const GameState& s, LocationId place, OccState state, int occupant,
@@ -214,7 +246,7 @@ void occupantAt(InfoConsole& c, const GameState& s, LocationId place, OccState s
 } // namespace
 
 void drawDepartureDescription(InfoConsole& c, const GameState& s, DepartureIndex departure, int column,
-                              bool hideLocoData, bool details) {
+                              bool hideLocoData, bool details, ArrivalIndex arriving) {
     const Departure& d = s.departures[departure];
     c.GotoCell(column, c.row());
     if (isPseudoDeparture(d)) {
@@ -241,8 +273,8 @@ void drawDepartureDescription(InfoConsole& c, const GameState& s, DepartureIndex
     if (localTrip(d.line) && isArrival(s, d.returnArrival))
         c.Write(" arriving " + FormatTime(s.arrivals[d.returnArrival].time));
     nextRow(c, column);
-    engineNeed(c, s, departure, d.loco, false, column, hideLocoData);
-    if (isLoco(s, d.loco2)) engineNeed(c, s, departure, d.loco2, true, column, hideLocoData);
+    engineNeed(c, s, departure, d.loco, false, column, hideLocoData, arriving);
+    if (isLoco(s, d.loco2)) engineNeed(c, s, departure, d.loco2, true, column, hideLocoData, 0);
     if (const ArrivalIndex a = formingArrival(s, departure); a != 0) {
         c.Write("Due " + FormatTime(s.arrivals[a].time) + " from " + s.arrivals[a].origin.str());
         nextRow(c, column);
@@ -258,6 +290,8 @@ void drawDepartureDescription(InfoConsole& c, const GameState& s, DepartureIndex
         }
         c.GotoCell(column, c.row());
     }
+    if (localTrip(d.line) && !isLightEngine(d.trainType) && isArrival(s, d.returnArrival))
+        becoming(c, s, departure, column);
     if (!details) return;
     if (d.trainType >= firstTrafficTrainType) {
         int most = maximumPortions;

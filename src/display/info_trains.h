@@ -12,9 +12,10 @@ class InfoConsole;
 /// The departure described from `column` on the cursor's row and the rows below it: its first line, its
 /// name, the engines it needs and where they are, and what forms it. `details` adds what only the
 /// departure's own page shows (the portions it may take and where it stands); a part of a larger train is
-/// called so only elsewhere. Leaves the cursor on the row after the last one written.
+/// called so only elsewhere. `arriving`, when given, is the arrival that becomes the departure: its engine
+/// working on is then simply said to work through. Leaves the cursor on the row after the last one written.
 void drawDepartureDescription(InfoConsole& console, const GameState& state, DepartureIndex departure,
-                              int column, bool hideLocoData, bool details);
+                              int column, bool hideLocoData, bool details, ArrivalIndex arriving = 0);
 
 /// The departure's page.
 void drawDepartureDetails(InfoConsole& console, const GameState& state, DepartureIndex departure,

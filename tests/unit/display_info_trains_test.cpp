@@ -85,8 +85,26 @@ TEST_F(InfoTrains, AnArrivalsPageGivesItsTimeEngineAndWhatItBecomes) {
     EXPECT_EQ(rows[2].substr(0, 10), "    " + s().locos[a.loco].number.str() + " ");
     EXPECT_EQ(rows[3].substr(0, 11), "   Becomes ");
     EXPECT_EQ(rows[4].substr(0, 25), "    0.44 from Wendmoor St");
-    EXPECT_NE(rows[5].find(s().locos[a.loco].number.str() + " works through"), std::string::npos) << rows[5];
+    // Its own engine works on: nothing more to find for it.
+    EXPECT_EQ(rows[5].substr(0, 22), "   Loco works through ") << rows[5];
     EXPECT_EQ(rows[6].substr(0, 10), "   Due  0.");
+}
+
+TEST_F(InfoTrains, ATripSaysWhatItsEngineBringsBack) {
+    const DepartureIndex trip = departure("432A");
+    ASSERT_NE(trip, 0);
+    const ArrivalIndex back = s().departures[trip].returnArrival;
+    ASSERT_NE(back, 0) << "the trip to Drennan Quarry comes back";
+    const auto rows = page([&](InfoConsole& c) { drawDepartureDetails(c, s(), trip, false); });
+    std::size_t at = 0;
+    while (at < rows.size() && rows[at].rfind(" Becoming", 0) != 0) ++at;
+    ASSERT_LT(at + 1, rows.size()) << "no Becoming";
+    EXPECT_EQ(rows[at], " Becoming" + std::string(71, ' '));
+    // Indented under it: the train the returning engine works back to the up yard.
+    EXPECT_EQ(rows[at + 1].substr(0, 42), "    8.37 from Drennan Quay to Up Yard (S) ") << rows[at + 1];
+    // A light engine's trip, or a main-line train, says nothing of it.
+    const auto main = page([&](InfoConsole& c) { drawDepartureDetails(c, s(), departure("902A"), false); });
+    for (const std::string& row : main) EXPECT_EQ(row.find("Becoming"), std::string::npos) << row;
 }
 
 TEST_F(InfoTrains, ShowingAnArrivalOnLinesOneAndFourTurnsItsEngineToFaceTheUsualWay) {
