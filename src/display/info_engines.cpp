@@ -9,6 +9,7 @@
 #include "display/info_console.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
+#include "world/line_tables.h"
 #include "world/loco_places.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -22,16 +23,6 @@ constexpr int readyTodayLimit = 24 * 60 + 10;
 constexpr int thenDutyColumn = 21;
 constexpr int wrapColumn = 4;
 
-bool isLocalTrip(int line) {
-    for (int local : {9, 11, 14, 15, 16, 17})
-        if (line == local) return true;
-    return false;
-}
-
-bool allDayPilot(const Departure& d) {
-    return d.code.view().size() == 4 && d.code.view()[3] == '$';
-}
-
 /// The first departure after `after` (minutes, exclusive) still to leave that the engine is booked to.
 DepartureIndex nextDuty(const GameState& s, LocoIndex engine, int after, bool tripsOnly) {
     DepartureIndex best = 0;
@@ -40,7 +31,7 @@ DepartureIndex nextDuty(const GameState& s, LocoIndex engine, int after, bool tr
         if (d.loco != engine && d.loco2 != engine) continue;
         if (isPseudoDeparture(d) || d.state >= departureOnWayOut || d.time >= dutyHorizon || d.time <= after)
             continue;
-        if (tripsOnly && (!isLocalTrip(d.line) || allDayPilot(d))) continue;
+        if (tripsOnly && (!isLocalLine(d.line) || isPilotDuty(d))) continue;
         if (best == 0 || d.time < s.departures[best].time) best = i;
     }
     return best;
@@ -58,11 +49,11 @@ std::string engineDutyText(const GameState& s, LocoIndex engine, std::string& th
     const DepartureIndex i = nextDuty(s, engine, -1, false);
     if (i == 0) return " No further scheduled duty today";
     const Departure& d = s.departures[i];
-    if (allDayPilot(d)) {
+    if (isPilotDuty(d)) {
         std::string out = d.time > s.clock ? " Next duty: " + FormatTime(d.time) : std::string();
         return out + " Shunter at " + groupName(d.group) + " (" + d.destination.str() + ")";
     }
-    if (isLocalTrip(d.line)) {
+    if (isLocalLine(d.line)) {
         const DepartureIndex then = nextDuty(s, engine, d.time, true);
         if (then != 0) thenDuty = " and then: " + dutyWords(s, then, engine);
     }

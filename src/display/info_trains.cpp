@@ -10,9 +10,11 @@
 #include "display/engine_whereabouts.h"
 #include "display/info_console.h"
 #include "display/text_tables.h"
+#include "rules/traffic_assignment.h"
 #include "world/berths.h"
 #include "world/game_state.h"
 #include "world/group_names.h"
+#include "world/line_tables.h"
 #include "world/rakes.h"
 #include "world/record_checks.h"
 #include "world/reference_tables.h"
@@ -24,15 +26,6 @@ constexpr int anyEngineDuty = 900;
 constexpr int soonMinutes = 60; // an arrival this close before the departure forms it in person
 constexpr int firstTrafficTrainType = 9;
 constexpr int maximumPortions = 12;
-
-bool isOneOf(int value, std::initializer_list<int> set) {
-    for (int v : set)
-        if (v == value) return true;
-    return false;
-}
-bool localTrip(int line) {
-    return isOneOf(line, {9, 11, 14, 15, 16, 17});
-}
 
 void nextRow(InfoConsole& c, int column) {
     c.GotoCell(column, c.row() + 1);
@@ -270,7 +263,7 @@ void drawDepartureDescription(InfoConsole& c, const GameState& s, DepartureIndex
         first = whole;
     }
     c.Write(first);
-    if (localTrip(d.line) && isArrival(s, d.returnArrival))
+    if (isLocalLine(d.line) && isArrival(s, d.returnArrival))
         c.Write(" arriving " + FormatTime(s.arrivals[d.returnArrival].time));
     nextRow(c, column);
     engineNeed(c, s, departure, d.loco, false, column, hideLocoData, arriving);
@@ -290,13 +283,12 @@ void drawDepartureDescription(InfoConsole& c, const GameState& s, DepartureIndex
         }
         c.GotoCell(column, c.row());
     }
-    if (localTrip(d.line) && !isLightEngine(d.trainType) && isArrival(s, d.returnArrival))
+    if (isLocalLine(d.line) && !isLightEngine(d.trainType) && isArrival(s, d.returnArrival))
         becoming(c, s, departure, column);
     if (!details) return;
     if (d.trainType >= firstTrafficTrainType) {
         int most = maximumPortions;
-        if (!isOneOf(d.line, {9, 11, 16}) && isLoco(s, d.loco))
-            most = std::min(maximumPortions, locoClass(s.locos[d.loco].classIndex).freightPower + 5);
+        if (!takesAnyLoad(d.line) && isLoco(s, d.loco)) most = std::min(maximumPortions, maximumLoad(s, d));
         c.Write("Maximum portions for this train: " + std::to_string(most));
         nextRow(c, column);
     }

@@ -130,7 +130,7 @@ void watchLightEngines(GameState& s, GameServices& services) {
         const DepartureIndex d = s.watchList[w].departure;
         if (!isDeparture(s, d)) continue;
         Departure& departure = s.departures[d];
-        if (departure.state >= departureOnWayOut || departure.code.view().ends_with('$')) continue;
+        if (departure.state >= departureOnWayOut || isPilotDuty(departure)) continue;
         const std::string when = trainWords(departure);
         if (isLocalLine(departure.line)) {
             if (departure.time + 15 < s.clock) {

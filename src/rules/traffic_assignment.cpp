@@ -30,10 +30,6 @@ bool isInterYardTrip(int line) {
 }
 
 /// Lines with no limit on the load: the trips about the yards and sidings.
-bool takesAnyLoad(int line) {
-    return line == 9 || line == 11 || line == 16;
-}
-
 /// The portions of a rake, first to last.
 std::vector<PortionIndex> rakePortions(const GameState& s, PortionIndex first) {
     std::vector<PortionIndex> out;
@@ -102,11 +98,6 @@ int checkBlocks(const GameState& s, Console& console, DepartureIndex r,
     return counted;
 }
 
-int maximumLoad(const GameState& s, const Departure& d) {
-    const int classIndex = isLoco(s, d.loco) ? s.locos[d.loco].classIndex : wildcardClass;
-    return locoClass(classIndex).freightPower + extraPortions;
-}
-
 void attachToTrain(GameState& s, Console& console, DepartureIndex r, const std::vector<PortionIndex>& rake) {
     const std::string reason = "assigning traffic for " + s.departures[r].destination.str();
     for (PortionIndex p : rake) {
@@ -157,6 +148,15 @@ PortionIndex sendOnTrip(GameState& s, Console& console, DepartureIndex r,
 }
 
 } // namespace
+
+bool takesAnyLoad(int line) {
+    return line == 9 || line == 11 || line == 16;
+}
+
+int maximumLoad(const GameState& s, const Departure& d) {
+    const int classIndex = isLoco(s, d.loco) ? s.locos[d.loco].classIndex : wildcardClass;
+    return locoClass(classIndex).freightPower + extraPortions;
+}
 
 int rakeDeparture(GameState& s, Console& console, PortionIndex first) {
     if (!isPortion(s, first)) return 0;

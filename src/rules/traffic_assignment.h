@@ -7,6 +7,7 @@
 namespace wm {
 
 class Console;
+struct Departure;
 struct GameState;
 
 /// What rakeDeparture answers when the rake cannot name one departure; each has told the player why.
@@ -24,6 +25,12 @@ int rakeDeparture(GameState& state, Console& console, PortionIndex first);
 /// while it runs on a local line, the train its engine comes back on, followed as long as it keeps the
 /// first departure's direction.
 int finalTrafficLine(const GameState& state, DepartureIndex departure);
+
+/// Whether a train leaving by the line takes any load: the trips between the yards and the shed.
+bool takesAnyLoad(int line);
+
+/// The most portions the departure's booked engine may take: its class's freight power and five.
+int maximumLoad(const GameState& state, const Departure& departure);
 
 /// The Assign order at a place where stock stands. Refusals are told, or cost a point, and change no
 /// portion.
