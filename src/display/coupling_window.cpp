@@ -21,8 +21,6 @@ namespace wm {
 
 namespace {
 constexpr int couplingChangeTicks = 3;
-constexpr int formedWithinMinutes = 10;
-constexpr int firstNonTrainType = 8;
 constexpr int itemColumn = 7;
 constexpr int markColumn = 2;
 
@@ -129,22 +127,6 @@ void placeLoneEngine(Location& l, int end, bool coupled) {
     if (coupled != isRealEngine(inner)) std::swap(inner, outer);
 }
 
-/// Stock there that is all of one train departure due soon stands as that departure.
-void formWholeStock(GameState& s, LocationId place) {
-    const Location& l = s.locations[place];
-    if (l.occState != occStock || l.occState2 != occEmpty || !isPortion(s, l.occupant)) return;
-    const DepartureIndex d = wholeRakeDeparture(s, l.occupant);
-    if (!isDeparture(s, d)) return;
-    const Departure& departure = s.departures[d];
-    if (departure.trainType >= firstNonTrainType || departure.state >= departureOnWayOut ||
-        s.clock + formedWithinMinutes <= departure.time)
-        return;
-    int steps = 0;
-    for (PortionIndex p = l.occupant; isPortion(s, s.portions[p].next) && steps < portionCapacity;
-         p = s.portions[p].next, ++steps)
-        s.portions[p].coupledToNext = 1;
-    formDepartureFromHighEnd(s, place, d);
-}
 } // namespace
 
 CouplingEdit startCouplingEdit(const GameState& s, LocationId place) {

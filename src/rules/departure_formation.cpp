@@ -52,14 +52,19 @@ Group lowEndGroup(const GameState& s, PortionIndex head) {
     return g;
 }
 
+/// A train still to leave that is due soon enough to stand formed.
+bool formsSoon(const GameState& s, DepartureIndex d) {
+    if (!isDeparture(s, d)) return false;
+    const Departure& departure = s.departures[d];
+    return !isPseudoDeparture(departure) && departure.trainType < firstNonTrainType &&
+           departure.state < departureOnWayOut && s.clock + formedWithinMinutes > departure.time;
+}
+
 /// The departure the group makes up on its own, due soon enough to stand formed; 0 when none.
 DepartureIndex departureMadeUp(const GameState& s, const Group& g) {
     const DepartureIndex d = s.portions[g.first].departure;
-    if (!isDeparture(s, d)) return 0;
+    if (!formsSoon(s, d)) return 0;
     const Departure& departure = s.departures[d];
-    if (isPseudoDeparture(departure) || departure.trainType >= firstNonTrainType ||
-        departure.state >= departureOnWayOut || s.clock + formedWithinMinutes <= departure.time)
-        return 0;
     int count = 0;
     for (PortionIndex p = g.first; isPortion(s, p) && count < portionCapacity; p = s.portions[p].next) {
         const Portion& portion = s.portions[p];
@@ -107,6 +112,27 @@ bool formGroup(GameState& s, LocationId place, const Group& g, DepartureIndex de
 bool standingRake(const GameState& s, LocationId place) {
     return isPlace(place) && s.locations[place].occState == occStock &&
            isPortion(s, s.locations[place].occupant);
+}
+
+/// The run of portions from `first` that all belong to one train due soon and are all of it, standing
+/// ready; its last portion, 0 when the run is not such a train.
+PortionIndex wholeDepartureRun(const GameState& s, PortionIndex first) {
+    const DepartureIndex d = s.portions[first].departure;
+    if (!formsSoon(s, d)) return 0;
+    int count = 0;
+    PortionIndex last = first;
+    for (PortionIndex p = first; isPortion(s, p) && s.portions[p].departure == d && count < portionCapacity;
+         p = s.portions[p].next) {
+        if (s.portions[p].portionState < portionStanding) return 0;
+        last = p;
+        ++count;
+    }
+    return count == s.departures[d].portionCount ? last : 0;
+}
+
+void coupleThrough(GameState& s, PortionIndex first, PortionIndex last) {
+    for (PortionIndex p = first; p != last && isPortion(s, p); p = s.portions[p].next)
+        s.portions[p].coupledToNext = 1;
 }
 
 } // namespace
@@ -160,6 +186,26 @@ bool formDepartureFromLowEnd(GameState& s, LocationId place, DepartureIndex depa
 void formAfterCoupling(GameState& s, LocationId place) {
     formFromHighEnd(s, place);
     formFromLowEnd(s, place);
+}
+
+bool formWholeStock(GameState& s, LocationId place) {
+    if (!standingRake(s, place) || s.locations[place].occState2 != occEmpty) return false;
+    const PortionIndex head = s.locations[place].occupant;
+    const PortionIndex lowLast = wholeDepartureRun(s, head);
+    if (lowLast == 0) return false;
+    const DepartureIndex low = s.portions[head].departure;
+    const PortionIndex highFirst = s.portions[lowLast].next;
+    if (!isPortion(s, highFirst)) {
+        coupleThrough(s, head, lowLast);
+        return formDepartureFromHighEnd(s, place, low);
+    }
+    const PortionIndex highLast = wholeDepartureRun(s, highFirst);
+    if (highLast == 0 || isPortion(s, s.portions[highLast].next)) return false;
+    coupleThrough(s, head, lowLast);
+    coupleThrough(s, highFirst, highLast);
+    s.portions[lowLast].coupledToNext = 0; // two trains, one in each berth
+    return formDepartureFromHighEnd(s, place, s.portions[highFirst].departure) &&
+           formDepartureFromLowEnd(s, place, low);
 }
 
 DepartureIndex wholeRakeDeparture(const GameState& s, PortionIndex head) {

@@ -26,6 +26,12 @@ bool formDepartureFromLowEnd(GameState& state, LocationId place, DepartureIndex 
 /// Both ends, the high end first, as every coupling and uncoupling asks.
 void formAfterCoupling(GameState& state, LocationId place);
 
+/// Stock standing alone at the place that is all of one train departure due within 10 minutes, or all of
+/// two such departures one after the other, stands as them whatever its links: one departure coupled
+/// throughout, or the one at the low end as the occupant and the other as the second occupant. True when
+/// it formed.
+bool formWholeStock(GameState& state, LocationId place);
+
 /// The departure a rake makes up whole: every portion is that departure's, the rake holds all of them and
 /// each stands ready; 0 otherwise. Its links need not be coupled.
 DepartureIndex wholeRakeDeparture(const GameState& state, PortionIndex head);

@@ -121,6 +121,7 @@ void CoupleOrder(Game& g, LocationId place) {
         l.endFlag[e] = 1;
         l.couplingTicks[e] = couplingTicks;
         formAfterCoupling(s, place);
+        formWholeStock(s, place);
         checkPlaceReady(s, place); // a train already formed there may have wanted only its engine
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "rules_fixture.h"
 
+#include "display/coupling_window.h"
 #include "rules/departure_formation.h"
 #include "rules/departure_readiness.h"
 #include "world/rakes.h"
@@ -158,6 +159,100 @@ TEST_F(Formation, ARakeOfTwoDeparturesBecomesBoth) {
     EXPECT_EQ(l.occupant, first);
     EXPECT_EQ(l.occState2, occDeparture);
     EXPECT_EQ(l.occupant2, second);
+}
+
+TEST_F(Formation, WholeStockOfTwoDeparturesBecomesBothWhateverItsLinks) {
+    const DepartureIndex first = train(2, 603);
+    const DepartureIndex second = train(1, 607);
+    const auto low = portionsOf(first);
+    const auto high = portionsOf(second);
+    standRake(pl1, joined(low, high), {low[0]}); // coupled between the trains, not within the first
+    formAfterCoupling(s(), pl1);
+    ASSERT_EQ(s().locations[pl1].occState, occStock) << "no coupled group is a whole train";
+    EXPECT_TRUE(formWholeStock(s(), pl1));
+    const Location& l = s().locations[pl1];
+    EXPECT_EQ(l.occState, occDeparture);
+    EXPECT_EQ(l.occupant, first);
+    EXPECT_EQ(l.occState2, occDeparture);
+    EXPECT_EQ(l.occupant2, second);
+    EXPECT_EQ(s().departures[first].location, pl1);
+    EXPECT_EQ(s().departures[second].location, pl1);
+    EXPECT_EQ(s().portions[low[1]].next, 0) << "the trains are apart";
+    EXPECT_EQ(s().departures[first].state, departureFormed);
+    EXPECT_EQ(s().departures[second].state, departureFormed);
+}
+
+TEST_F(Formation, WholeStockOfOneDepartureIsCoupledUpAndFormed) {
+    const DepartureIndex d = train(3);
+    const auto mine = portionsOf(d);
+    standRake(pl1, mine, {mine[0], mine[1]});
+    EXPECT_TRUE(formWholeStock(s(), pl1));
+    EXPECT_EQ(s().locations[pl1].occupant, d);
+    EXPECT_EQ(s().locations[pl1].occState2, occEmpty);
+    EXPECT_EQ(s().departures[d].state, departureFormed);
+}
+
+TEST_F(Formation, StockThatIsNotWhollyOneOrTwoTrainsDueSoonKeepsItsLinks) {
+    struct Case {
+        const char* what;
+        int secondTime;
+        bool interleaved;
+        bool third;
+        bool secondOccupant;
+    };
+    const Case cases[] = {
+        {"the second due in ten minutes", 610, false, false, false},
+        {"portions of the two trains mixed", 605, true, false, false},
+        {"a third train behind them", 605, false, true, false},
+        {"a second occupant already there", 605, false, false, true},
+    };
+    for (const Case& c : cases) {
+        game = std::make_unique<Game>(host);
+        SetUp();
+        const auto a = portionsOf(train(2, 603));
+        const auto b = portionsOf(train(2, c.secondTime));
+        std::vector<PortionIndex> rake =
+            c.interleaved ? std::vector<PortionIndex>{a[0], b[0], a[1], b[1]} : joined(a, b);
+        if (c.third) rake.push_back(portionsOf(train(1, 604))[0]);
+        standRake(pl1, rake, {rake[0]});
+        if (c.secondOccupant) {
+            s().locations[pl1].occState2 = occStock;
+            s().locations[pl1].occupant2 = portionsOf(train(1, 900))[0];
+        }
+        EXPECT_FALSE(formWholeStock(s(), pl1)) << c.what;
+        EXPECT_EQ(s().locations[pl1].occState, occStock) << c.what;
+        EXPECT_EQ(s().portions[rake[0]].coupledToNext, 0) << c.what << ": its links are as they were";
+        EXPECT_EQ(s().portions[rake[0]].next, rake[1]) << c.what;
+    }
+}
+
+TEST_F(Formation, ClosingTheCouplingWindowFormsTwoWholeTrainsUnlessALinkWithinOneWasCut) {
+    for (const bool cutOne : {false, true}) {
+        game = std::make_unique<Game>(host);
+        SetUp();
+        const DepartureIndex first = train(2, 603);
+        const DepartureIndex second = train(1, 606);
+        const auto low = portionsOf(first);
+        standRake(pl1, joined(low, portionsOf(second)));
+        CouplingEdit edit = startCouplingEdit(s(), pl1);
+        if (cutOne) {
+            ASSERT_TRUE(toggleCouplingRow(s(), edit, firstCouplingRow)); // the first portion's link
+        }
+        applyCouplings(s(), edit);
+        const Location& l = s().locations[pl1];
+        if (cutOne) {
+            EXPECT_EQ(l.occState, occStock) << "the player's cut stands";
+            EXPECT_EQ(l.occupant, low[0]);
+            EXPECT_EQ(l.occState2, occStock);
+            EXPECT_EQ(l.occupant2, low[1]);
+            EXPECT_NE(s().departures[first].state, departureFormed);
+        } else {
+            EXPECT_EQ(l.occState, occDeparture);
+            EXPECT_EQ(l.occupant, first);
+            EXPECT_EQ(l.occState2, occDeparture);
+            EXPECT_EQ(l.occupant2, second);
+        }
+    }
 }
 
 TEST_F(Formation, TheGivenDepartureIsFormedWithoutTheTest) {

@@ -10,6 +10,8 @@
 #include "session/place_orders.h"
 #include "world/location_table.h"
 #include "world/lookups.h"
+#include "world/rakes.h"
+#include "world/train_builders.h"
 
 namespace wm {
 namespace {
@@ -101,6 +103,41 @@ TEST_F(PlaceOrders, StockCoupledToItsEngineBecomesTheTrainItMakesUpAndIsReady) {
     EXPECT_EQ(s().departures[d].location, pl1);
     EXPECT_EQ(s().departures[d].state, departureReady);
     EXPECT_EQ(s().portions[1].portionState, portionInFormed);
+}
+
+TEST_F(PlaceOrders, ARakeThatIsAllOfTwoTrainsBecomesBothTheSecondInTheSecondBerth) {
+    // The 10.03 (two portions) and the 10.05 (one) to line 20 stand at PL1 as one rake coupled throughout.
+    const LocationId pl1 = at("PL1");
+    std::vector<PortionIndex> rake;
+    std::vector<DepartureIndex> trains;
+    for (const auto& [time, portions] : {std::pair{603, 2}, std::pair{605, 1}}) {
+        const DepartureIndex d = ++s().departureCount;
+        Departure& departure = s().departures[d];
+        departure.time = time;
+        departure.line = 20;
+        departure.group = 15;
+        departure.trainType = 4;
+        trains.push_back(d);
+        for (int i = 0; i < portions; ++i) {
+            rake.push_back(newPortion(s(), 0, 0, d));
+            s().portions[rake.back()].portionState = portionStanding;
+        }
+    }
+    PortionIndex head = 0;
+    for (PortionIndex p : rake) head = appendPortion(s(), head, p, true);
+    setRakeLocation(s(), head, pl1);
+    Location& l = s().locations[pl1];
+    l.occState = occStock;
+    l.occupant = head;
+    stand(pl1, 3, 2);
+    CoupleOrder(*game, pl1);
+    EXPECT_EQ(l.occState, occDeparture);
+    EXPECT_EQ(l.occupant, trains[0]);
+    EXPECT_EQ(l.occState2, occDeparture);
+    EXPECT_EQ(l.occupant2, trains[1]);
+    EXPECT_EQ(s().departures[trains[1]].state, departureReady) << "its engine is at its leaving end";
+    EXPECT_EQ(s().departures[trains[0]].state, departureFormed)
+        << "the other train stands between it and its leaving end";
 }
 
 TEST_F(PlaceOrders, WaterOnlyAtAColumnAndOnlyForAnEngineThatNeedsIt) {
