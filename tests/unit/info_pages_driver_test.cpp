@@ -48,6 +48,18 @@ TEST_F(InfoPagesDriver, LocoInfoListsTheEnginesWithTheirDutiesUnlessLocoDataIsHi
                                                       "45361a LM 5   SH  in LL1 (Shed)");
 }
 
+TEST_F(InfoPagesDriver, AnAllDayPilotIsAShunterAtItsYardWithItsStartTimeOnlyWhileItIsAhead) {
+    playCommands("pilot.script",
+                 {"new-game 5 Weekday", "show-screen 3", "answer menu:LocoInfo1", "click 32 11 right",
+                  "info %OUT%/before.txt", "answer close", "ticks 6", "answer menu:LocoInfo1",
+                  "click 32 11 right", "info %OUT%/after.txt", "answer close"});
+    EXPECT_EQ(infoRow("before.txt", 2).substr(0, 34), "  47306a Jinty  SH  in NUH (Yards)");
+    EXPECT_EQ(infoRow("before.txt", 3).substr(0, 50), "    Next duty:  0.02 Shunter at Up Yard (24 hours)");
+    EXPECT_EQ(infoRow("after.txt", 2).substr(0, 64),
+              "  47306a Jinty  SH  in NUH (Yards) Shunter at Up Yard (24 hours)");
+    EXPECT_EQ(infoRow("after.txt", 3).find_first_not_of(' '), std::string::npos);
+}
+
 TEST_F(InfoPagesDriver, TheRecentMessagesAreListedWithTheirTimesOrSaidToBeNone) {
     playCommands("messages.script", {"new-game 5 Weekday", "key M", "info %OUT%/none.txt", "answer close",
                                      "ticks 3", "show-screen 1", "answer menu:Couple1", "click 10 20 right",
