@@ -92,6 +92,11 @@ void Console::remember(std::string_view text) {
     }
 }
 
+void Console::WriteTextAt(int column, int row, std::string_view text) {
+    GotoCell(column, row);
+    WriteText(text);
+}
+
 void Console::WriteLine(std::string_view text) {
     WriteText(text);
     NewLine();

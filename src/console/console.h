@@ -63,6 +63,8 @@ class Console {
     // cursor and text
     void GotoCell(int column, int row);
     void WriteText(std::string_view text);
+    /// GotoCell, then WriteText.
+    void WriteTextAt(int column, int row, std::string_view text);
     void WriteLine(std::string_view text);
     void NewLine();
     void WriteSpaces(int count);

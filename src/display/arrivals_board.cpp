@@ -24,8 +24,6 @@ constexpr int panelRows = 7;
 constexpr int withinTheHour = 61;
 constexpr int farAhead = 120;
 constexpr int noArrivalReach = 10;
-constexpr int listRowWidth = 40;
-constexpr int footerRow = 30;
 
 // Each panel shows the train at the entry place of one of the lines that share that place.
 struct ApproachPanel {
@@ -46,11 +44,6 @@ struct LineList {
 };
 constexpr LineList northWestLists[] = {{1, 3, 3}, {2, 8, 5}, {3, 15, 3}, {7, 20, 3}, {8, 25, 3}};
 constexpr LineList southEastLists[] = {{20, 3, 5}, {21, 10, 5}, {22, 17, 5}, {23, 24, 3}};
-
-void writeAt(Console& c, int column, int row, std::string_view text) {
-    c.GotoCell(column, row);
-    c.WriteText(text);
-}
 
 /// The outer approach point a line's trains are held at; empty for lines the summary says nothing of.
 std::string_view approachName(int line) {
@@ -104,20 +97,20 @@ void drawPanel(Console& c, const GameState& s, const ApproachPanel& panel) {
     const ArrivalIndex arrival = panelArrival(s, place);
     c.DefaultColours();
     for (int row = panel.row; row < panel.row + panelRows; ++row)
-        writeAt(c, panel.column, row, padded("", panelWidth));
+        c.WriteTextAt(panel.column, row, padded("", panelWidth));
     if (arrival == 0) return;
     const Arrival& a = s.arrivals[arrival];
     const int reach = approachTime(a.group, a.line, a.trainType);
     const int expected = a.time + a.late;
 
     c.SetTextColour(palette::Green);
-    writeAt(c, panel.column, panel.row,
-            "Next " + std::string(panel.label) + " arr. exp: " + FormatTime(expected - reach));
+    c.WriteTextAt(panel.column, panel.row,
+                  "Next " + std::string(panel.label) + " arr. exp: " + FormatTime(expected - reach));
     c.DefaultColours();
-    writeAt(c, panel.column, panel.row + 1, "Due at " + groupName(a.group) + " " + FormatTime(a.time));
+    c.WriteTextAt(panel.column, panel.row + 1, "Due at " + groupName(a.group) + " " + FormatTime(a.time));
 
     c.WhiteOnNavy();
-    writeAt(c, panel.column, panel.row + 2, " ");
+    c.WriteTextAt(panel.column, panel.row + 2, " ");
     DrawEngineToken(c, s, a.loco);
     c.WhiteOnNavy();
     const std::string origin = a.origin.str();
@@ -126,9 +119,9 @@ void drawPanel(Console& c, const GameState& s, const ApproachPanel& panel) {
     c.DefaultColours();
 
     const bool lateShown = !isLightEngine(a.trainType) && expected <= s.clock + farAhead;
-    writeAt(c, panel.column, panel.row + 3,
-            padded(lateShown ? panelLateness(a.late, expected, s.clock) : "", 9));
-    writeAt(c, panel.column, panel.row + 4, padded(arrivalNext(s, arrival), panelWidth));
+    c.WriteTextAt(panel.column, panel.row + 3,
+                  padded(lateShown ? panelLateness(a.late, expected, s.clock) : "", 9));
+    c.WriteTextAt(panel.column, panel.row + 4, padded(arrivalNext(s, arrival), panelWidth));
     c.GotoCell(panel.column, panel.row + 5);
     approachStatus(c, s, arrival, place, reach);
 }
@@ -136,9 +129,9 @@ void drawPanel(Console& c, const GameState& s, const ApproachPanel& panel) {
 void drawListRow(Console& c, const GameState& s, const ListedArrival& listed, int row) {
     const Arrival& a = s.arrivals[listed.arrival];
     c.WhiteOnNavy();
-    writeAt(c, 2, row,
-            FormatTime(a.time) + " at " + padded(groupName(a.group), 14) + "from " +
-                padded(a.origin.str() + "-" + typeLetter(a.trainType) + " ", 14) + " ");
+    c.WriteTextAt(2, row,
+                  FormatTime(a.time) + " at " + padded(groupName(a.group), 14) + "from " +
+                      padded(a.origin.str() + "-" + typeLetter(a.trainType) + " ", 14) + " ");
     c.DefaultColours();
     c.WriteText(listed.expected > s.clock + farAhead ? padded("", 10)
                                                      : listLateness(listed.late, listed.expected, s.clock));
@@ -169,12 +162,12 @@ std::vector<ListedArrival> lineArrivals(const GameState& s, int line, int rows) 
 void DrawArrivalsSummary(Console& c, const GameState& s) {
     c.DefaultColours();
     c.SetTextColour(palette::Cyan);
-    writeAt(c, titleColumn, 1, "Arrivals Summary");
+    c.WriteTextAt(titleColumn, 1, "Arrivals Summary");
     c.DefaultColours();
     for (const ApproachPanel& panel : approachPanels) drawPanel(c, s, panel);
     c.WhiteOnBrown();
-    writeAt(c, 1, 3, " From the North/West ");
-    writeAt(c, 51, 3, " From the South/East ");
+    c.WriteTextAt(1, 3, " From the North/West ");
+    c.WriteTextAt(51, 3, " From the South/East ");
     c.ClearMessageLine();
     c.SetTextColour(palette::HighlightText);
     c.WriteText("Click a brown panel for details; click elsewhere or press a key to continue");
@@ -186,11 +179,11 @@ BoardRowMap DrawArrivalsByLine(Console& c, const GameState& s, int board) {
     const bool north = board == arrivalsNorthWest;
     c.DefaultColours();
     c.SetTextColour(palette::Cyan);
-    writeAt(c, titleColumn, 1, north ? "Arrivals from the North/West" : "Arrivals from the South/East");
+    c.WriteTextAt(titleColumn, 1, north ? "Arrivals from the North/West" : "Arrivals from the South/East");
     c.DefaultColours();
     const auto draw = [&](const LineList& list) {
         c.SetTextColour(palette::Green);
-        writeAt(c, 2, list.headerRow, "Next arrivals from " + groupName(list.line));
+        c.WriteTextAt(2, list.headerRow, "Next arrivals from " + groupName(list.line));
         c.DefaultColours();
         const std::vector<ListedArrival> listed = lineArrivals(s, list.line, list.rows);
         for (int i = 0; i < list.rows; ++i) {
@@ -199,7 +192,7 @@ BoardRowMap DrawArrivalsByLine(Console& c, const GameState& s, int board) {
                 drawListRow(c, s, listed[static_cast<std::size_t>(i)], row);
                 rows[static_cast<std::size_t>(row)] = listed[static_cast<std::size_t>(i)].arrival;
             } else {
-                writeAt(c, 2, row, padded("", listRowWidth));
+                c.WriteTextAt(2, row, padded("", boardListRowWidth));
             }
         }
     };
@@ -208,7 +201,7 @@ BoardRowMap DrawArrivalsByLine(Console& c, const GameState& s, int board) {
     else
         for (const LineList& list : southEastLists) draw(list);
     c.SetTextColour(palette::HighlightText);
-    writeAt(c, 2, footerRow, " Click on train for details  ");
+    c.WriteTextAt(2, boardFooterRow, " Click on train for details  ");
     c.ClearMessageLine();
     c.WhiteOnBrown();
     c.WriteText(" Click here to continue ");

@@ -11,6 +11,11 @@ namespace wm {
 
 struct GameState;
 
+/// The row of a board's footer, under its list.
+inline constexpr int boardFooterRow = 30;
+/// The width of a row of a board's list.
+inline constexpr int boardListRowWidth = 40;
+
 /// For each console row 1..32 of a board's list, the arrival or departure shown there; 0 for none.
 using BoardRowMap = std::array<int, 33>;
 

@@ -20,7 +20,6 @@
 namespace wm {
 
 namespace {
-constexpr int couplingChangeTicks = 3;
 constexpr int itemColumn = 7;
 constexpr int markColumn = 2;
 

@@ -22,16 +22,9 @@ namespace {
 constexpr int titleColumnFromRight = 15;
 constexpr int headerRow = 3;
 constexpr int firstListRow = 4;
-constexpr int footerRow = 30;
-constexpr int listRowWidth = 40;
 constexpr int pageStep = 25;
 constexpr int listedBefore = 1500; // 25.00: later entries are the next day's or never run
 constexpr int commonGroup = 9;
-
-void writeAt(Console& c, int column, int row, std::string_view text) {
-    c.GotoCell(column, row);
-    c.WriteText(text);
-}
 
 std::string placeWords(const Location& l) {
     const std::string code = l.code.str();
@@ -108,7 +101,7 @@ void drawRow(Console& c, const GameState& s, DepartureIndex index, int row, bool
 
 void drawFooter(Console& c, int filter) {
     constexpr std::string_view pagePanels[] = {" PgUp ", " PgDn ", " Home ", " End  "};
-    c.GotoCell(5, footerRow);
+    c.GotoCell(5, boardFooterRow);
     for (std::string_view panel : pagePanels) {
         c.WhiteOnBrown();
         c.WriteText(panel);
@@ -199,13 +192,13 @@ BoardRowMap DrawDeparturesBoard(Console& c, const GameState& s, const Departures
     BoardRowMap rows{};
     c.DefaultColours();
     c.SetTextColour(palette::Cyan);
-    writeAt(c, c.columns() - titleColumnFromRight, 1, "Departures");
+    c.WriteTextAt(c.columns() - titleColumnFromRight, 1, "Departures");
     c.SetTextColour(palette::Green);
     std::string header = "All departures";
     if (page.filter != 0)
         header = "Next departures from " +
                  (page.groups.last == stationGroup ? std::string("Wendmoor") : groupName(page.groups.first));
-    writeAt(c, 3, headerRow, header);
+    c.WriteTextAt(3, headerRow, header);
     c.DefaultColours();
     const bool withGroup = page.filter == 0 || page.groups.range();
     const int count = static_cast<int>(page.list.size());
@@ -218,7 +211,7 @@ BoardRowMap DrawDeparturesBoard(Console& c, const GameState& s, const Departures
             rows[static_cast<std::size_t>(row)] = d;
         } else {
             c.DefaultColours();
-            writeAt(c, 2, row, padded("", listRowWidth));
+            c.WriteTextAt(2, row, padded("", boardListRowWidth));
         }
     }
     drawFooter(c, page.filter);

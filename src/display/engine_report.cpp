@@ -20,11 +20,6 @@ std::string rightJustified(int value, int width) {
     return text;
 }
 
-void writeAt(Console& c, int column, int row, std::string_view text) {
-    c.GotoCell(column, row);
-    c.WriteText(text);
-}
-
 std::string entryText(const Loco& engine) {
     return " " + engine.number.str() + " " + std::string(locoClass(engine.classIndex).name) + " " +
            engine.shed.str() + " ";
@@ -52,34 +47,34 @@ std::vector<LocoIndex> reportedEngines(const GameState& s) {
 void DrawEngineReport(Console& c, const GameState& s, const std::vector<LocoIndex>& engines,
                       std::string_view programDate) {
     c.DefaultColours();
-    writeAt(c, 5, 2, "Difficulty level:" + rightJustified(s.difficulty / 5, 2));
-    writeAt(c, 35, 2,
-            std::string("Points ") + (s.score < 0 ? "lost:  " : "gained:") +
-                rightJustified(s.score < 0 ? -s.score : s.score, 3));
-    writeAt(c, 55, 2, "Points target: " + rightJustified(s.target, 3));
-    writeAt(c, 35, 3, "Program last modified " + std::string(programDate));
+    c.WriteTextAt(5, 2, "Difficulty level:" + rightJustified(s.difficulty / 5, 2));
+    c.WriteTextAt(35, 2,
+                  std::string("Points ") + (s.score < 0 ? "lost:  " : "gained:") +
+                      rightJustified(s.score < 0 ? -s.score : s.score, 3));
+    c.WriteTextAt(55, 2, "Points target: " + rightJustified(s.target, 3));
+    c.WriteTextAt(35, 3, "Program last modified " + std::string(programDate));
     c.SetTextColour(palette::Cyan);
-    writeAt(c, 5, 5,
-            "Report at " + (s.clock >= s.shiftEnd ? std::string("end of shift") : FormatTime(s.clock)) +
-                " - Engines in the Wendmoor area");
+    c.WriteTextAt(5, 5,
+                  "Report at " + (s.clock >= s.shiftEnd ? std::string("end of shift") : FormatTime(s.clock)) +
+                      " - Engines in the Wendmoor area");
     c.DefaultColours();
 
     const int shown = std::min(static_cast<int>(engines.size()), reportCapacity);
     for (int i = 0; i < shown; ++i) {
         c.WhiteOnNavy();
-        writeAt(c, 1 + (i % reportColumns) * reportColumnWidth, reportFirstRow + i / reportColumns,
-                entryText(s.locos[static_cast<std::size_t>(engines[static_cast<std::size_t>(i)])]));
+        c.WriteTextAt(1 + (i % reportColumns) * reportColumnWidth, reportFirstRow + i / reportColumns,
+                      entryText(s.locos[static_cast<std::size_t>(engines[static_cast<std::size_t>(i)])]));
     }
     c.DefaultColours();
     const int count = static_cast<int>(engines.size());
     const int gridRows = (shown + reportColumns - 1) / reportColumns;
     const int row = std::min(reportFirstRow + gridRows + (gridRows > 0 ? 1 : 0), reportFirstRow + reportRows);
     if (count == 0)
-        writeAt(c, 5, row, "None");
+        c.WriteTextAt(5, row, "None");
     else
-        writeAt(c, 5, row,
-                "Altogether" + rightJustified(count, 3) + " engine" + (count >= 2 ? "s are" : " is") +
-                    " in or approaching Wendmoor");
+        c.WriteTextAt(5, row,
+                      "Altogether" + rightJustified(count, 3) + " engine" + (count >= 2 ? "s are" : " is") +
+                          " in or approaching Wendmoor");
 }
 
 LocoIndex reportEngineAt(const std::vector<LocoIndex>& engines, int column, int row) {

@@ -114,11 +114,11 @@ bool standingRake(const GameState& s, LocationId place) {
            isPortion(s, s.locations[place].occupant);
 }
 
-/// The run of portions from `first` that all belong to one train due soon and are all of it, standing
-/// ready; its last portion, 0 when the run is not such a train.
-PortionIndex wholeDepartureRun(const GameState& s, PortionIndex first) {
+/// The portions from `first` on that belong to its departure: their last, when they are all of that
+/// departure and each stands ready; 0 otherwise.
+PortionIndex completeRun(const GameState& s, PortionIndex first) {
     const DepartureIndex d = s.portions[first].departure;
-    if (!formsSoon(s, d)) return 0;
+    if (!isDeparture(s, d)) return 0;
     int count = 0;
     PortionIndex last = first;
     for (PortionIndex p = first; isPortion(s, p) && s.portions[p].departure == d && count < portionCapacity;
@@ -128,6 +128,11 @@ PortionIndex wholeDepartureRun(const GameState& s, PortionIndex first) {
         ++count;
     }
     return count == s.departures[d].portionCount ? last : 0;
+}
+
+/// The same for a train due soon enough to stand formed.
+PortionIndex wholeDepartureRun(const GameState& s, PortionIndex first) {
+    return formsSoon(s, s.portions[first].departure) ? completeRun(s, first) : 0;
 }
 
 void coupleThrough(GameState& s, PortionIndex first, PortionIndex last) {
@@ -212,10 +217,8 @@ DepartureIndex wholeRakeDeparture(const GameState& s, PortionIndex head) {
     if (!isPortion(s, head)) return 0;
     const DepartureIndex d = s.portions[head].departure;
     if (!isDeparture(s, d) || isPseudoDeparture(s.departures[d])) return 0;
-    int count = 0;
-    for (PortionIndex p = head; isPortion(s, p) && count < portionCapacity; p = s.portions[p].next, ++count)
-        if (s.portions[p].departure != d || s.portions[p].portionState < portionStanding) return 0;
-    return count == s.departures[d].portionCount ? d : 0;
+    const PortionIndex last = completeRun(s, head);
+    return last != 0 && !isPortion(s, s.portions[last].next) ? d : 0;
 }
 
 PortionIndex rakeOfFormed(GameState& s, DepartureIndex departure) {

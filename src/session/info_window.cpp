@@ -126,24 +126,25 @@ void PaintInfoWindow(Game& g) {
     const ModeShape shape = shapeOf(info.mode);
     InfoConsole c = infoConsole(g);
     c.Clear(shape.rows, shape.columns);
+    const bool hide = g.console.options().hideLocoData;
     switch (info.mode) {
     case InfoMode::couplings:
         drawCouplingWindow(c, g.state, info.coupling);
         break;
     case InfoMode::departureDetails:
-        drawDepartureDetails(c, g.state, info.item, g.console.options().hideLocoData);
+        drawDepartureDetails(c, g.state, info.item, hide);
         break;
     case InfoMode::arrivalDetails:
-        drawArrivalDetails(c, g.state, info.item, g.console.options().hideLocoData);
+        drawArrivalDetails(c, g.state, info.item, hide);
         break;
     case InfoMode::contents:
-        drawContents(c, g.state, info.item, g.console.options().hideLocoData);
+        drawContents(c, g.state, info.item, hide);
         break;
     case InfoMode::locosAt:
-        drawLocosAt(c, g.state, info.item, g.console.options().hideLocoData);
+        drawLocosAt(c, g.state, info.item, hide);
         break;
     case InfoMode::locoLocation:
-        drawLocoLocation(c, g.state, info.item, g.console.options().hideLocoData);
+        drawLocoLocation(c, g.state, info.item, hide);
         break;
     case InfoMode::recentMessages:
         drawRecentMessages(c, recentMessageLines(g.console.history(), g.console.newestHistoryIndex()));

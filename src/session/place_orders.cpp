@@ -22,7 +22,6 @@ namespace wm {
 
 namespace {
 
-constexpr int couplingTicks = 3;
 constexpr int waterTicks = 9;
 constexpr int dieselUnitClass = 1;
 
@@ -119,14 +118,14 @@ void CoupleOrder(Game& g, LocationId place) {
             l.locoAt[outer] = 0;
         }
         l.endFlag[e] = 1;
-        l.couplingTicks[e] = couplingTicks;
+        l.couplingTicks[e] = couplingChangeTicks;
         formAfterCoupling(s, place);
         formWholeStock(s, place);
         checkPlaceReady(s, place); // a train already formed there may have wanted only its engine
         return;
     }
     l.enginePairFlag[e] = 1;
-    l.enginePairTicks[e] = couplingTicks;
+    l.enginePairTicks[e] = couplingChangeTicks;
 }
 
 void UncoupleOrder(Game& g, LocationId place) {
@@ -166,13 +165,13 @@ void UncoupleOrder(Game& g, LocationId place) {
     if (l.endFlag[e] && l.enginePairFlag[e]) return EditCouplings(g, place);
     if (l.endFlag[e]) {
         l.endFlag[e] = 0;
-        l.couplingTicks[e] = couplingTicks;
+        l.couplingTicks[e] = couplingChangeTicks;
         if (releaseArrivalStock(s, place)) formAfterCoupling(s, place);
         return;
     }
     if (l.enginePairFlag[e]) {
         l.enginePairFlag[e] = 0;
-        l.enginePairTicks[e] = couplingTicks;
+        l.enginePairTicks[e] = couplingChangeTicks;
         return;
     }
     g.console.ShowNotice("Nothing to uncouple");

@@ -120,6 +120,9 @@ enum PortionState : int {
     portionHandedOver = 5,  // handed over at an exchange siding
 };
 
+// A coupling or uncoupling at an end of a place takes this many ticks.
+inline constexpr int couplingChangeTicks = 3;
+
 // A place of the layout (ids 1..200) or the second berth of one (id + 200), which holds an incoming move.
 struct Location {
     LocationKind kind = kindEntryPoint;

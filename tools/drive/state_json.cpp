@@ -88,6 +88,16 @@ struct JsonFields {
     void endLine() {}
 };
 
+/// A table whose rows are each record's saved fields and nothing more.
+template <typename Table, typename Fields>
+void fieldTable(std::ostringstream& out, const char* name, const Table& records, int count, Fields fields) {
+    table(out, name, records, count, [&](const auto& record) {
+        Members m(out);
+        JsonFields walker{m};
+        fields(walker, record);
+    });
+}
+
 } // namespace
 
 std::string stateJson(const Game& game, const HeadlessHost& host) {
@@ -152,11 +162,7 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
             .num("group", l.group)
             .num("screen", l.screen);
     });
-    table(out, "locos", s.locos, s.locoCount, [&](const Loco& l) {
-        Members m(out);
-        JsonFields fields{m};
-        locoFields(fields, l);
-    });
+    fieldTable(out, "locos", s.locos, s.locoCount, [](JsonFields& f, const Loco& l) { locoFields(f, l); });
     table(out, "departures", s.departures, s.departureCount, [&](const Departure& d) {
         Members m(out);
         JsonFields fields{m};
@@ -171,32 +177,20 @@ std::string stateJson(const Game& game, const CaptionOf& caption) {
         arrivalFields(fields, a);
         m.str("trainName", a.trainName.view());
     });
-    table(out, "traffic", s.traffic, s.trafficCount, [&](const Traffic& t) {
-        Members m(out);
-        JsonFields fields{m};
-        trafficFields(fields, t);
-    });
-    table(out, "portions", s.portions, s.portionCount, [&](const Portion& p) {
-        Members m(out);
-        JsonFields fields{m};
-        portionFields(fields, p);
-    });
+    fieldTable(out, "traffic", s.traffic, s.trafficCount,
+               [](JsonFields& f, const Traffic& t) { trafficFields(f, t); });
+    fieldTable(out, "portions", s.portions, s.portionCount,
+               [](JsonFields& f, const Portion& p) { portionFields(f, p); });
     table(out, "lines", s.lines, static_cast<int>(s.lines.size()) - 1, [&](const Line& l) {
         Members m(out);
         m.num("entryPlace", l.entryPlace).num("signalIndex", l.signalIndex); // which line it is, first
         JsonFields fields{m};
         lineFields(fields, l);
     });
-    table(out, "lightEngineMoves", s.lightEngineMoves, s.lightEngineCount, [&](const LightEngineMove& lm) {
-        Members m(out);
-        JsonFields fields{m};
-        lightEngineMoveFields(fields, lm);
-    });
-    table(out, "watchList", s.watchList, s.watchCount, [&](const WatchEntry& w) {
-        Members m(out);
-        JsonFields fields{m};
-        watchEntryFields(fields, w);
-    });
+    fieldTable(out, "lightEngineMoves", s.lightEngineMoves, s.lightEngineCount,
+               [](JsonFields& f, const LightEngineMove& lm) { lightEngineMoveFields(f, lm); });
+    fieldTable(out, "watchList", s.watchList, s.watchCount,
+               [](JsonFields& f, const WatchEntry& w) { watchEntryFields(f, w); });
     out << "}\n";
     return out.str();
 }
